@@ -1,10 +1,10 @@
 // Prints the distance matrix of the five-vertex path in both layouts, saves it as
 // an .M file and reads it back: a first look at the matrix text format.
+#include "numeric/MatrixText.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-
-#include "numeric/MatrixText.h"
 
 int main() {
     using namespace grafida;

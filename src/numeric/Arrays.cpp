@@ -1,9 +1,9 @@
 #include "numeric/Arrays.h"
 
+#include "numeric/Error.h"
+
 #include <algorithm>
 #include <cstdlib>
-
-#include "numeric/Error.h"
 
 namespace grafida {
 
@@ -58,7 +58,8 @@ TFLOATARRAY::TFLOATARRAY(std::string name, const std::vector<std::vector<double>
 }
 
 void TFLOATARRAY::RaiseBounds(std::int64_t i, std::int64_t j) {
-    RaiseError("Array index %lld and %lld out of bounds", static_cast<long long>(i), static_cast<long long>(j));
+    RaiseError("Array index %lld and %lld out of bounds", static_cast<long long>(i),
+               static_cast<long long>(j));
 }
 
 void TFLOATARRAY::Resize(std::int64_t rows, std::int64_t cols) {
@@ -82,7 +83,9 @@ void TFLOATARRAY::Resize(std::int64_t rows, std::int64_t cols) {
     cols_ = static_cast<std::uint32_t>(cols);
 }
 
-void TFLOATARRAY::SetRows(std::int64_t n) { Resize(n, cols_); }
+void TFLOATARRAY::SetRows(std::int64_t n) {
+    Resize(n, cols_);
+}
 
 void TFLOATARRAY::SetCols(std::int64_t n) {
     if (n != cols_)
@@ -103,7 +106,9 @@ void TFLOATARRAY::Assign(const TContained& source) {
     data_ = matrix->data_;
 }
 
-void TFLOATARRAY::Zero() { std::fill(data_.begin(), data_.end(), 0.0); }
+void TFLOATARRAY::Zero() {
+    std::fill(data_.begin(), data_.end(), 0.0);
+}
 
 double TFLOATARRAY::RowSum(std::int64_t i) const {
     double sum = 0;

@@ -2,10 +2,10 @@
 // Named 1-based matrices with bounds-tested access. TFLOATARRAY is the working
 // type of every matrix the user sees.
 
+#include "numeric/Vectors.h"
+
 #include <cstdint>
 #include <vector>
-
-#include "numeric/Vectors.h"
 
 namespace grafida {
 

@@ -1,8 +1,8 @@
 #include "numeric/Contained.h"
 
-#include <algorithm>
-
 #include "numeric/Error.h"
+
+#include <algorithm>
 
 namespace grafida {
 

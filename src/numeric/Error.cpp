@@ -1,12 +1,12 @@
 #include "numeric/Error.h"
 
+#include "numeric/NumberText.h"
+
 #include <clocale>
 #include <cstdarg>
 #include <cstdio>
 #include <locale.h>
 #include <vector>
-
-#include "numeric/NumberText.h"
 
 namespace grafida {
 

@@ -17,8 +17,12 @@ public:
 [[gnu::format(printf, 1, 2)]] std::string FormatC(const char* format, ...);
 
 namespace detail {
-inline const char* FormatArg(const std::string& s) { return s.c_str(); }
-template <class T> T FormatArg(T value) { return value; }
+inline const char* FormatArg(const std::string& s) {
+    return s.c_str();
+}
+template <class T> T FormatArg(T value) {
+    return value;
+}
 } // namespace detail
 
 // FormatC that also takes std::string for "%s".

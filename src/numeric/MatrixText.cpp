@@ -1,11 +1,11 @@
 #include "numeric/MatrixText.h"
 
-#include <memory>
-
 #include "numeric/NumberText.h"
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
 #include "numeric/TextFile.h"
+
+#include <memory>
 
 namespace grafida {
 
@@ -86,7 +86,9 @@ bool SaveToFile(const TFLOATARRAY& matrix, const std::string& fileName, std::uin
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view NextToken(std::string_view& rest) {
     size_t start = 0;

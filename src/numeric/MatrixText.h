@@ -2,14 +2,14 @@
 // The matrix text format: the plain and formatted printers, the .M file writer and
 // the reader that finds every matrix block in a text file.
 
-#include <cstdint>
-#include <span>
-#include <string>
-
 #include "numeric/Arrays.h"
 #include "numeric/Contained.h"
 #include "numeric/TextTarget.h"
 #include "numeric/Vectors.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
 
 namespace grafida {
 

@@ -14,7 +14,9 @@ locale_t CLocale() {
 } // namespace
 
 CLocaleScope::CLocaleScope() : previous_(uselocale(CLocale())) {}
-CLocaleScope::~CLocaleScope() { uselocale(previous_); }
+CLocaleScope::~CLocaleScope() {
+    uselocale(previous_);
+}
 
 void AppendFixed(std::string& out, double value, int width, int decimals, bool leftAlign) {
     // Large enough for 309 integer digits, a sign, a point and 255 decimals.

@@ -27,19 +27,31 @@ ProgressSink& CurrentProgress() {
     return silent;
 }
 
-void SetProcessProgress(ProgressSink* sink) { processSink.store(sink); }
+void SetProcessProgress(ProgressSink* sink) {
+    processSink.store(sink);
+}
 
-ProgressSinkScope::ProgressSinkScope(ProgressSink& sink) : previous_(threadSink) { threadSink = &sink; }
-ProgressSinkScope::~ProgressSinkScope() { threadSink = previous_; }
+ProgressSinkScope::ProgressSinkScope(ProgressSink& sink) : previous_(threadSink) {
+    threadSink = &sink;
+}
+ProgressSinkScope::~ProgressSinkScope() {
+    threadSink = previous_;
+}
 
-ProgressGuard::ProgressGuard(std::int64_t maximum) : sink_(CurrentProgress()) { sink_.Start(maximum); }
-ProgressGuard::~ProgressGuard() { sink_.Done(); }
+ProgressGuard::ProgressGuard(std::int64_t maximum) : sink_(CurrentProgress()) {
+    sink_.Start(maximum);
+}
+ProgressGuard::~ProgressGuard() {
+    sink_.Done();
+}
 
 void ProgressGuard::Step() {
     sink_.Step();
     sink_.ProcessEvents();
 }
 
-void ProcessPendingEvents() { CurrentProgress().ProcessEvents(); }
+void ProcessPendingEvents() {
+    CurrentProgress().ProcessEvents();
+}
 
 } // namespace grafida

@@ -32,9 +32,15 @@ Reporter& CurrentReporter() {
     return fallback;
 }
 
-void SetProcessReporter(Reporter* reporter) { processReporter.store(reporter); }
+void SetProcessReporter(Reporter* reporter) {
+    processReporter.store(reporter);
+}
 
-ReporterScope::ReporterScope(Reporter& reporter) : previous_(threadReporter) { threadReporter = &reporter; }
-ReporterScope::~ReporterScope() { threadReporter = previous_; }
+ReporterScope::ReporterScope(Reporter& reporter) : previous_(threadReporter) {
+    threadReporter = &reporter;
+}
+ReporterScope::~ReporterScope() {
+    threadReporter = previous_;
+}
 
 } // namespace grafida

@@ -2,9 +2,9 @@
 // The one way the core speaks to the user. The GUI shows modal boxes, the
 // command-line tool writes to stderr, tests record. The core never shows anything.
 
-#include <string>
-
 #include "numeric/Error.h"
+
+#include <string>
 
 namespace grafida {
 

@@ -1,5 +1,7 @@
 #include "numeric/TextFile.h"
 
+#include "numeric/TextTarget.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -7,8 +9,6 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include "numeric/TextTarget.h"
 
 namespace grafida {
 

@@ -1,11 +1,11 @@
 #pragma once
 // Named 1-based vectors with bounds-tested access.
 
+#include "numeric/Contained.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "numeric/Contained.h"
 
 namespace grafida {
 

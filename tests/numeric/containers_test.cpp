@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
 #include "numeric/Arrays.h"
 #include "numeric/Contained.h"
 #include "numeric/Error.h"
 #include "numeric/Vectors.h"
+
+#include <gtest/gtest.h>
 
 namespace grafida {
 namespace {
@@ -18,7 +18,9 @@ template <class F> std::string ErrorOf(F action) {
     return "";
 }
 
-TFLOATVEC Vec(std::vector<double> values) { return TFLOATVEC("v", std::move(values)); }
+TFLOATVEC Vec(std::vector<double> values) {
+    return TFLOATVEC("v", std::move(values));
+}
 
 TEST(Containers, BoundsErrorsCarryTheExactMessages) {
     TFLOATVEC vector(3);
@@ -34,12 +36,23 @@ TEST(Containers, BoundsErrorsCarryTheExactMessages) {
         {[&] { integers.Put(3, 1); }, "Vector index 3 out of bounds"},
         {[&] { matrix.Get(0, 1); }, "Array index 0 and 1 out of bounds"},
         {[&] { matrix.Put(2, 4, 1); }, "Array index 2 and 4 out of bounds"},
-        {[&] { matrix.Diag(nullptr, 0, DiagDirection::Get); }, "Error NULL parameter passed to procedure TFLOATARRAY.Diag"},
-        {[&] { TFLOATVEC wrong(5); matrix.Diag(&wrong, 0, DiagDirection::Get); }, "Array index 0 and 0 out of bounds"},
-        {[&] { TFLOATVEC one(1); matrix.Diag(&one, 3, DiagDirection::Put); }, "Array index 3 and 3 out of bounds"},
+        {[&] { matrix.Diag(nullptr, 0, DiagDirection::Get); },
+         "Error NULL parameter passed to procedure TFLOATARRAY.Diag"},
+        {[&] {
+             TFLOATVEC wrong(5);
+             matrix.Diag(&wrong, 0, DiagDirection::Get);
+         },
+         "Array index 0 and 0 out of bounds"},
+        {[&] {
+             TFLOATVEC one(1);
+             matrix.Diag(&one, 3, DiagDirection::Put);
+         },
+         "Array index 3 and 3 out of bounds"},
         {[&] { vector.SetCount(-1); }, "Object 'TFLOATVEC' raised memory allocation error"},
-        {[&] { matrix.SetCols(std::int64_t{1} << 40); }, "Object 'TFLOATARRAY' raised memory allocation error"},
-        {[&] { TFLOATARRAY huge(999999999, 999999999); }, "Object 'TFLOATARRAY' raised memory allocation error"},
+        {[&] { matrix.SetCols(std::int64_t{1} << 40); },
+         "Object 'TFLOATARRAY' raised memory allocation error"},
+        {[&] { TFLOATARRAY huge(999999999, 999999999); },
+         "Object 'TFLOATARRAY' raised memory allocation error"},
         {[&] { matrix.Assign(vector); }, "Cannot assign a TFLOATVEC to a TFLOATARRAY"},
         {[&] { TFLOATVEC().Max(); }, "Vector index 1 out of bounds"},
     };

@@ -1,14 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <clocale>
-#include <cstdio>
-#include <filesystem>
-#include <random>
-
 #include "numeric/MatrixText.h"
 #include "numeric/NumberText.h"
 #include "numeric/TextFile.h"
 #include "support/RecordingReporter.h"
+
+#include <clocale>
+#include <cstdio>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <random>
 
 namespace grafida {
 namespace {
@@ -36,8 +35,9 @@ const TFLOATARRAY kAdjacency("m_AD", {{0, 1}, {1, 0}});
 
 TEST(MatrixText, PlainAndFormattedLayouts) {
     EXPECT_EQ(Plain(kAdjacency), (Lines{"$TFLOATARRAY", "m_AD", "2 2", "0.00 1.00 ", "1.00 0.00 "}));
-    EXPECT_EQ(Formatted(kAdjacency), (Lines{"$TFLOATARRAY", "m_AD", "2 2", "0.00 1.00   1.00", "1.00 0.00   1.00",
-                                            "", "1.00 1.00   2.00", "", "SUM = 2.00", "1/2SUM = 1.00"}));
+    EXPECT_EQ(Formatted(kAdjacency),
+              (Lines{"$TFLOATARRAY", "m_AD", "2 2", "0.00 1.00   1.00", "1.00 0.00   1.00", "",
+                     "1.00 1.00   2.00", "", "SUM = 2.00", "1/2SUM = 1.00"}));
     EXPECT_EQ(Plain(TFLOATARRAY()), (Lines{"$TFLOATARRAY", "", "0 0"}));
     EXPECT_EQ(Formatted(TFLOATARRAY()),
               (Lines{"$TFLOATARRAY", "", "0 0", "", "  0.00", "", "SUM = 0.00", "1/2SUM = 0.00"}));
@@ -138,16 +138,25 @@ struct LoadCase {
     const char* label;
     std::string text;
     std::vector<std::string> names; // what ends up in the list
-    bool error;                      // "Can't read matrix from ... file" shown
+    bool error;                     // "Can't read matrix from ... file" shown
 };
 
 TEST(MatrixText, LoadMatricesTable) {
     const std::string block = "$TFLOATARRAY\nA\n2 2\n1 2\n3 4\n";
     const std::vector<LoadCase> cases = {
-        {"two blocks among other text, LF", "intro\n" + block + "middle\n$TFLOATARRAY\nB\n1 1\n5\ntail\n", {"A", "B"}, false},
+        {"two blocks among other text, LF",
+         "intro\n" + block + "middle\n$TFLOATARRAY\nB\n1 1\n5\ntail\n",
+         {"A", "B"},
+         false},
         {"CR LF", "$TFLOATARRAY\r\nA\r\n1 2\r\n1 2\r\n", {"A"}, false},
-        {"marker with text around it", "xx $TFLOATARRAY yy\nA\n1 1 trailing words\n  7.5e1   \n", {"A"}, false},
-        {"formatted rows with extra tokens", "$TFLOATARRAY\nA\n1 2\n1.00 2.00   3.00  9\n\nSUM = 3\n", {"A"}, false},
+        {"marker with text around it",
+         "xx $TFLOATARRAY yy\nA\n1 1 trailing words\n  7.5e1   \n",
+         {"A"},
+         false},
+        {"formatted rows with extra tokens",
+         "$TFLOATARRAY\nA\n1 2\n1.00 2.00   3.00  9\n\nSUM = 3\n",
+         {"A"},
+         false},
         {"a taken name is read and discarded", block + block, {"A"}, false},
         {"name is kept untrimmed", "$TFLOATARRAY\n  spaced name \n0 0\n", {"  spaced name "}, false},
         {"no trailing newline", "$TFLOATARRAY\nA\n1 1\n+4", {"A"}, false},
@@ -182,7 +191,8 @@ TEST(MatrixText, LoadMatricesTable) {
             names.push_back(list.Item(i).Name());
         EXPECT_EQ(names, c.names) << c.label;
         const std::vector<std::string> expected =
-            c.error ? std::vector<std::string>{"Can't read matrix from " + path + " file"} : std::vector<std::string>{};
+            c.error ? std::vector<std::string>{"Can't read matrix from " + path + " file"}
+                    : std::vector<std::string>{};
         EXPECT_EQ(messages.errors(), expected) << c.label;
     }
     const auto& first = TFLOATARRAY("A", {{1, 2}, {3, 4}});
@@ -198,7 +208,8 @@ TEST(MatrixText, MissingFileAndFolderAreReported) {
     EXPECT_EQ(LoadMatrices(dir.file("absent.M"), list), -1);
     EXPECT_TRUE(messages.errors().empty());
     EXPECT_EQ(LoadMatrices(dir.path().string(), list), 0);
-    EXPECT_EQ(messages.errors(), (std::vector<std::string>{"Can't read matrix from " + dir.path().string() + " file"}));
+    EXPECT_EQ(messages.errors(),
+              (std::vector<std::string>{"Can't read matrix from " + dir.path().string() + " file"}));
 }
 
 TEST(MatrixText, FailedSaveLeavesTheOldFileAndReportsFalse) {

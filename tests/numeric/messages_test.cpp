@@ -1,10 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <stdexcept>
-
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
 #include "support/RecordingReporter.h"
+
+#include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace grafida {
 namespace {

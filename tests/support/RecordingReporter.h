@@ -1,11 +1,11 @@
 #pragma once
 // Test helpers: a reporter that records every message, and a scratch folder.
 
+#include "numeric/Reporter.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include "numeric/Reporter.h"
 
 namespace grafida::testing {
 

@@ -1,0 +1,79 @@
+#include "molecule/Molecula.h"
+
+namespace grafida {
+
+const TAtom* TAtomList::FindByNumber(std::int32_t n) const {
+    if (n >= 1 && n <= Count() && atoms_[static_cast<size_t>(n - 1)].Number() == n)
+        return &atoms_[static_cast<size_t>(n - 1)];
+    for (const auto& atom : atoms_)
+        if (atom.Number() == n)
+            return &atom;
+    return nullptr;
+}
+
+TAtom* TAtomList::FindByNumber(std::int32_t n) {
+    return const_cast<TAtom*>(static_cast<const TAtomList&>(*this).FindByNumber(n));
+}
+
+TBondType BondTypeOfLetter(std::string_view letter) {
+    if (letter == "s")
+        return TBondType::Single;
+    if (letter == "d")
+        return TBondType::Double;
+    if (letter == "t")
+        return TBondType::Triple;
+    if (letter == "a")
+        return TBondType::Aromatic;
+    return TBondType::Unknown;
+}
+
+const char* LetterOfBondType(TBondType type) {
+    switch (type) {
+    case TBondType::Single:
+        return "s";
+    case TBondType::Double:
+        return "d";
+    case TBondType::Triple:
+        return "t";
+    case TBondType::Aromatic:
+        return "a";
+    case TBondType::Unknown:
+        break;
+    }
+    return "";
+}
+
+std::int32_t TIndRecList::SourceOfNumber(std::int32_t number) const {
+    for (const auto& record : records_)
+        if (record.Number == number)
+            return record.SourceNumber;
+    return -1;
+}
+
+std::int32_t TIndRecList::NumberOfSource(std::int32_t source) const {
+    for (const auto& record : records_)
+        if (record.SourceNumber == source)
+            return record.Number;
+    return -1;
+}
+
+const TAtomProperty* TAtomProperties::FindByName(std::string_view name) const {
+    for (const auto& property : properties_)
+        if (property.Name == name)
+            return &property;
+    return nullptr;
+}
+
+TAtomProperty* TAtomProperties::FindByName(std::string_view name) {
+    return const_cast<TAtomProperty*>(static_cast<const TAtomProperties&>(*this).FindByName(name));
+}
+
+void TMolecula::Clear() {
+    name_.clear();
+    PropList.clear();
+    Properties.Clear();
+    Atoms.Clear();
+    Bonds.clear();
+}
+
+} // namespace grafida
