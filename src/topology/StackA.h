@@ -18,8 +18,8 @@ class TStackA {
 public:
     explicit TStackA(int capacity) : frames_(static_cast<std::size_t>(capacity)) {}
     // A copy of frame k (1-based); changing it leaves the stored frame unchanged.
-    TStackFrame Get(int k) const { return frames_[static_cast<std::size_t>(k - 1)]; }
-    void Put(int k, const TStackFrame& frame) { frames_[static_cast<std::size_t>(k - 1)] = frame; }
+    TStackFrame Get(int k) const;
+    void Put(int k, const TStackFrame& frame);
     int Capacity() const { return static_cast<int>(frames_.size()); }
 
 private:
