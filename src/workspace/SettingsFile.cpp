@@ -158,10 +158,15 @@ Settings LoadSettings(const SettingsLocation& location) {
 
 bool SaveSettings(const Settings& settings, const SettingsLocation& location) {
     const std::string target = location.WritePath();
-    // Start from the file being replaced, or from the one the settings came from.
-    auto file = ReadIniFile(Exists(target) ? target : location.ReadPath());
+    // Start from the file being replaced, or else from the one the settings came
+    // from. A file that exists but cannot be read is never replaced (its content
+    // would be lost); an unreadable starting point only means starting afresh.
+    std::optional<IniFile> file;
+    if (Exists(target))
+        file = ReadIniFile(target);
+    else
+        file = ReadIniFile(location.ReadPath()).value_or(IniFile());
     bool written = false;
-    // A file that exists but cannot be read is never replaced: its content would be lost.
     if (file) {
         StoreSettings(settings, *file);
         std::error_code error;
