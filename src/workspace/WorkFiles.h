@@ -1,0 +1,20 @@
+#pragma once
+// The molecule work files: WorkDir/<name>.TOP, one per loaded molecule.
+
+#include <string>
+#include <string_view>
+
+namespace grafida {
+
+inline constexpr std::string_view kWorkFileExtension = ".TOP";
+
+// The work file of the molecule named name in folder workDir.
+std::string MoleculeWorkFilePath(std::string_view workDir, std::string_view name);
+
+// Deletes every file in workDir whose name ends in ".TOP" (exactly these
+// capitals: the program writes no other spelling, and "x.top" may belong to
+// someone else), whoever wrote it. Folders are left alone; a file that cannot
+// be deleted is skipped. Returns how many files were deleted.
+int DeleteMoleculeFiles(const std::string& workDir);
+
+} // namespace grafida
