@@ -15,7 +15,7 @@ MatrixTickDialog::MatrixTickDialog(QWidget* owner, int requiredTicks, const char
 
     clbMatr_ = new DragListWidget(this);
     clbMatr_->setObjectName(QStringLiteral("clbMatr"));
-    clbMatr_->setMinimumSize(260, 220);
+    clbMatr_->setFixedSize(260, 220);
     clbMatr_->AcceptDropsFrom({clbMatr_});
     layout->addWidget(clbMatr_);
 

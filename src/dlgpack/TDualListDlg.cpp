@@ -29,7 +29,7 @@ DragListWidget* NewMultipleChoiceList(QWidget* parent, const char* objectName) {
     auto* list = new DragListWidget(parent);
     list->setObjectName(QString::fromLatin1(objectName));
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list->setMinimumSize(180, 220);
+    list->setFixedSize(180, 220);
     return list;
 }
 

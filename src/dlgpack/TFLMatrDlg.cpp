@@ -29,19 +29,19 @@ TFLMatrDlg::TFLMatrDlg(QWidget* owner) : QDialog(owner) {
     layout->addLayout(lists);
 
     lstMatr_ = NewSingleChoiceList(this, "lstMatr");
-    lstMatr_->setMinimumSize(200, 220);
+    lstMatr_->setFixedSize(200, 220);
     lists->addWidget(NewLabel(this, "lbMatrLst", QStringLiteral("&Matrix list"), lstMatr_), 0, 0);
     lists->addWidget(lstMatr_, 1, 0);
 
     clbProp_ = new QListWidget(this);
     clbProp_->setObjectName(QStringLiteral("clbProp"));
-    clbProp_->setMinimumSize(180, 220);
+    clbProp_->setFixedSize(190, 220);
     lists->addWidget(NewLabel(this, "lbProp", QStringLiteral("P&roperties"), clbProp_), 0, 1);
     lists->addWidget(clbProp_, 1, 1);
 
     clbOptions_ = new QListWidget(this);
     clbOptions_->setObjectName(QStringLiteral("clbOptions"));
-    clbOptions_->setMinimumSize(140, 220);
+    clbOptions_->setFixedSize(150, 220);
     AddCheckEntries(*clbOptions_, {QStringLiteral("Keep matrix"), QStringLiteral("X index"),
                                    QStringLiteral("C index"), QStringLiteral("Polynomial")});
     lbOptions_ = NewLabel(this, "lbOptions", QStringLiteral("Op&tions"), clbOptions_);

@@ -22,7 +22,7 @@ TFMatrWPrDlg::TFMatrWPrDlg(QWidget* owner) : QDialog(owner) {
     lbMatrLst_ = new QLabel(QStringLiteral("Matrix list"), this);
     lbMatrLst_->setObjectName(QStringLiteral("lbMatrLst"));
     lstMatr_ = NewSingleChoiceList(this, "lstMatr");
-    lstMatr_->setMinimumSize(200, 220);
+    lstMatr_->setFixedSize(200, 220);
     lbMatrLst_->setBuddy(lstMatr_);
     lists->addWidget(lbMatrLst_, 0, 0);
     lists->addWidget(lstMatr_, 1, 0);
@@ -31,7 +31,7 @@ TFMatrWPrDlg::TFMatrWPrDlg(QWidget* owner) : QDialog(owner) {
     lbProp_->setObjectName(QStringLiteral("lbProp"));
     clbProp_ = new QListWidget(this);
     clbProp_->setObjectName(QStringLiteral("clbProp"));
-    clbProp_->setMinimumSize(200, 220);
+    clbProp_->setFixedSize(190, 220);
     lbProp_->setBuddy(clbProp_);
     lists->addWidget(lbProp_, 0, 1);
     lists->addWidget(clbProp_, 1, 1);

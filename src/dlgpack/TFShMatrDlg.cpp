@@ -19,7 +19,7 @@ TFShMatrDlg::TFShMatrDlg(QWidget* owner) : QDialog(owner) {
     auto* lbMatr = new QLabel(QStringLiteral("&Matrix list"), this);
     lbMatr->setObjectName(QStringLiteral("lbMatr"));
     lstMatr_ = NewSingleChoiceList(this, "lstMatr");
-    lstMatr_->setMinimumSize(200, 220);
+    lstMatr_->setFixedSize(200, 220);
     lbMatr->setBuddy(lstMatr_);
     lists->addWidget(lbMatr, 0, 0);
     lists->addWidget(lstMatr_, 1, 0);
@@ -28,7 +28,7 @@ TFShMatrDlg::TFShMatrDlg(QWidget* owner) : QDialog(owner) {
     lbOpt->setObjectName(QStringLiteral("lbOpt"));
     cbOpt_ = new QListWidget(this);
     cbOpt_->setObjectName(QStringLiteral("cbOpt"));
-    cbOpt_->setMinimumSize(140, 220);
+    cbOpt_->setFixedSize(150, 220);
     AddCheckEntries(*cbOpt_, {QStringLiteral("Keep matrix"), QStringLiteral("C index"),
                               QStringLiteral("X index"), QStringLiteral("Polynomial")});
     lbOpt->setBuddy(cbOpt_);

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextDocument>
 
 namespace grafida::dlgpack {
 
@@ -27,14 +28,17 @@ const char* const kAboutText[] = {
     "Thank you for using this program",
 };
 
+// A read-only text tall enough for its lines, wrapped at its width, scrolled only vertically.
 QPlainTextEdit* NewMemo(QWidget* parent, const char* objectName, const QStringList& lines) {
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(QString::fromLatin1(objectName));
     memo->setReadOnly(true);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo->setPlainText(lines.join(QLatin1Char('\n')));
-    memo->setFixedSize(440, memo->fontMetrics().lineSpacing() * 6 + 16);
+    const int margins = 2 * (memo->frameWidth() + static_cast<int>(memo->document()->documentMargin())) + 4;
+    memo->setFixedSize(500, memo->fontMetrics().lineSpacing() * static_cast<int>(lines.size()) + margins);
     return memo;
 }
 

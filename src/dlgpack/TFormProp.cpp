@@ -21,7 +21,7 @@ TFormProp::TFormProp(QWidget* owner) : QDialog(owner) {
                                       QStringLiteral("Calculate all")});
     chbProperties_->setMinimumWidth(chbProperties_->sizeHintForColumn(0) + 40);
     chbProperties_->setFixedHeight(chbProperties_->sizeHintForRow(0) * chbProperties_->count() +
-                                   2 * chbProperties_->frameWidth() + 4);
+                                   2 * chbProperties_->frameWidth() + 8);
     layout->addWidget(chbProperties_);
 
     auto* buttons = new QHBoxLayout;

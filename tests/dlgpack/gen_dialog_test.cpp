@@ -64,5 +64,23 @@ TEST(GenDlg, CallerTextsReplaceTheBuiltInOnesAndCancelKeepsTheValue) {
     EXPECT_STREQ(value.data(), "kept");
 }
 
+TEST(GenDlg, OwnerWindowOwnsTheDialogWhichIsCentredOverIt) {
+    QWidget owner;
+    owner.setGeometry(100, 100, 900, 700);
+    owner.show();
+    std::array<char, 8> value{"x"};
+    WhenDialogShows("TGenDlg", [&owner](QDialog& dialog) {
+        EXPECT_EQ(dialog.parentWidget(), &owner);
+        EXPECT_TRUE(dialog.isModal());
+        EXPECT_TRUE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+        EXPECT_FALSE(dialog.windowFlags() & Qt::WindowContextHelpButtonHint);
+        EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize()); // fixed frame
+        const QPoint offset = dialog.frameGeometry().center() - owner.frameGeometry().center();
+        EXPECT_LE(offset.manhattanLength(), 4);
+        PressKey(dialog, Qt::Key_Escape);
+    });
+    EXPECT_EQ(FGetGenDlg(&owner, nullptr, nullptr, value.data(), 7), 0);
+}
+
 } // namespace
 } // namespace grafida::dlgpack::testing
