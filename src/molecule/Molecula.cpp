@@ -81,7 +81,9 @@ void TMolecula::Clear() {
 std::string MoleculeNameOfFile(std::string_view fileName) {
     const std::string name = std::filesystem::path(fileName).filename().string();
     const size_t dot = name.find('.');
-    return dot == std::string::npos ? std::string() : name.substr(0, dot);
+    // A file without an extension keeps its whole name rather than an empty one,
+    // which would give the work file ".TOP" and matrices named "_AD".
+    return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
 } // namespace grafida

@@ -169,7 +169,7 @@ private:
 };
 
 // The molecule name of a file: its name without the folder, cut before the first
-// "." ("" when the name has none).
+// "." (the whole name when it has none).
 std::string MoleculeNameOfFile(std::string_view fileName);
 
 } // namespace grafida

@@ -7,12 +7,6 @@
 
 namespace grafida {
 
-std::string MoleculeNameFromPath(std::string_view path) {
-    const size_t slash = path.find_last_of('/');
-    std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-    return std::string(name.substr(0, name.find('.')));
-}
-
 namespace {
 
 // Case mapping must not depend on the user's locale, so it uses the built-in

@@ -8,10 +8,6 @@
 
 namespace grafida {
 
-// The molecule name a molecule file gives: its file name without the folder,
-// cut before the first "." (ring.a.hin gives ring).
-std::string MoleculeNameFromPath(std::string_view path);
-
 // Whether two names are one molecule: letter case is ignored for every
 // Unicode letter (Benzene, BENZENE), other bytes must be equal.
 bool SameMoleculeName(std::string_view a, std::string_view b);

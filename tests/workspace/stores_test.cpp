@@ -1,5 +1,6 @@
 #include "numeric/Error.h"
 #include "workspace/MatrixList.h"
+#include "molecule/Molecula.h"
 #include "workspace/MoleculeList.h"
 
 #include <gtest/gtest.h>
@@ -18,9 +19,10 @@ TEST(MoleculeNames, AreTheFileNameCutBeforeItsFirstPoint) {
         {"/dots.in.folder/benzene.HIN", "benzene"},
         {"relative/dir/naphthalene", "naphthalene"},
         {"/data/.hin", ""},
+        {"/data/noextension", "noextension"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(MoleculeNameFromPath(c.path), c.name) << c.path;
+        EXPECT_EQ(MoleculeNameOfFile(c.path), c.name) << c.path;
 }
 
 TEST(MoleculeNames, IgnoreLetterCaseOfEveryAlphabet) {
@@ -41,8 +43,8 @@ TEST(MoleculeNames, IgnoreLetterCaseOfEveryAlphabet) {
 
 TEST(MoleculeListStore, SecondFileDifferingOnlyInCaseKeepsTheFirstEntry) {
     MoleculeList list;
-    EXPECT_EQ(list.Append(MoleculeNameFromPath("/one/Ring.hin")), 0);
-    EXPECT_EQ(list.Append(MoleculeNameFromPath("/two/RING.HIN")), -1);
+    EXPECT_EQ(list.Append(MoleculeNameOfFile("/one/Ring.hin")), 0);
+    EXPECT_EQ(list.Append(MoleculeNameOfFile("/two/RING.HIN")), -1);
     EXPECT_EQ(list.Append("benzene"), 1);
     EXPECT_EQ(list.Names(), (std::vector<std::string>{"Ring", "benzene"}));
     EXPECT_EQ(list.IndexOf("rInG"), 0);
