@@ -156,7 +156,7 @@ TEST(HinReader, UnknownElementKeepsItsSymbolAndNoMass) {
         dir.write("europium", "atom 1 - Eu EU - 0 0 0 0 1 2 s\natom 2 - H H - 0 1 0 0 1 1 s\n");
     TMolecula molecule;
     ASSERT_TRUE(molecule.LoadFromHIN(file));
-    EXPECT_EQ(molecule.Name(), ""); // a file name without "." gives no name
+    EXPECT_EQ(molecule.Name(), "europium"); // a file name without "." is the name whole
     EXPECT_EQ(molecule.Atoms[0].Element(), (TElement{" Eu ", 0, 0, 0}));
     EXPECT_EQ(molecule.Atoms[0].HydrogenCount(), 1);
     EXPECT_THAT(molecule.Properties.FindByName("atomic mass")->Values, ElementsAre(-1.0));
