@@ -18,11 +18,9 @@ public:
         : rows_(rows), cols_(cols), cells_(static_cast<size_t>(rows) * static_cast<size_t>(cols), T{}) {}
     explicit WorkMatrix(const TFLOATARRAY& a)
         : WorkMatrix(static_cast<int>(a.Rows()), static_cast<int>(a.Cols())) {
-        for (int i = 1; i <= rows_; ++i) {
-            const double* row = a.RowData(i);
+        for (int i = 1; i <= rows_; ++i)
             for (int j = 1; j <= cols_; ++j)
-                (*this)(i, j) = static_cast<T>(row[j - 1]);
-        }
+                (*this)(i, j) = static_cast<T>(a.Get(i, j));
     }
 
     int Rows() const { return rows_; }
