@@ -2,6 +2,11 @@
 
 namespace grafida {
 
+std::string MoleculePrefix(std::string_view name) {
+    const size_t underscore = name.find('_');
+    return underscore == std::string_view::npos ? std::string() : std::string(name.substr(0, underscore + 1));
+}
+
 std::string MatrixPart(std::string_view name) {
     const size_t underscore = name.find('_');
     return std::string(underscore == std::string_view::npos ? name : name.substr(underscore + 1));

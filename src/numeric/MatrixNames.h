@@ -7,6 +7,10 @@
 
 namespace grafida {
 
+// The molecule prefix: the text up to and including the first underscore; empty when
+// there is none (BENZ_DI gives BENZ_).
+std::string MoleculePrefix(std::string_view name);
+
 // The text after the first underscore; the whole name when it has none.
 std::string MatrixPart(std::string_view name);
 

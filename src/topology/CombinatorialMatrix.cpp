@@ -1,7 +1,7 @@
 #include "topology/CombinatorialMatrix.h"
 
 #include "numeric/Reporter.h"
-#include "topology/DescriptorNames.h"
+#include "numeric/MatrixNames.h"
 
 namespace grafida {
 
@@ -11,7 +11,7 @@ std::optional<TFLOATARRAY> CombinatorialMatrix(const TFLOATARRAY* m) {
         return std::nullopt;
     }
     TFLOATARRAY c(m->Rows(), m->Cols());
-    c.SetName(descriptor_names::InsertAfterFirstUnderscore(m->Name(), "Comb_"));
+    c.SetName(InsertAfterFirstUnderscore(m->Name(), "Comb_"));
     for (std::int64_t i = 1; i <= m->Rows(); ++i)
         for (std::int64_t j = 1; j <= m->Cols(); ++j) {
             const double entry = m->Get(i, j);

@@ -2,7 +2,7 @@
 
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
-#include "topology/DescriptorNames.h"
+#include "numeric/MatrixNames.h"
 #include "topology/DistanceLayers.h"
 
 #include <algorithm>
@@ -15,8 +15,8 @@ namespace {
 
 std::string LayerMatrixName(const TFLOATARRAY& d, const TFLOATVEC& p, std::string_view name) {
     if (!name.empty())
-        return descriptor_names::InsertAfterFirstUnderscore(name, "LM_");
-    const std::string prefix = descriptor_names::MoleculePrefix(d.Name());
+        return InsertAfterFirstUnderscore(name, "LM_");
+    const std::string prefix = MoleculePrefix(d.Name());
     return p.IndexOfOther(1.0) != 0 ? prefix + "LM_" + p.Name() : prefix + "LM";
 }
 

@@ -1,7 +1,7 @@
 #include "topology/ShellMatrix.h"
 
 #include "numeric/Reporter.h"
-#include "topology/DescriptorNames.h"
+#include "numeric/MatrixNames.h"
 #include "topology/DistanceLayers.h"
 
 #include <algorithm>
@@ -19,7 +19,7 @@ std::optional<TFLOATARRAY> ShellMatrix(const TFLOATARRAY& d, const TFLOATARRAY& 
     const std::int64_t rows = m.Rows();
     const std::int64_t cols = d.Cols();
     TFLOATARRAY s(rows, *largest + 1);
-    s.SetName(descriptor_names::InsertAfterFirstUnderscore(m.Name(), "Sh_"));
+    s.SetName(InsertAfterFirstUnderscore(m.Name(), "Sh_"));
 
     // Each shell sums its entries in column order in single precision, as the
     // published shell matrices do.

@@ -2,7 +2,7 @@
 
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
-#include "topology/DescriptorNames.h"
+#include "numeric/MatrixNames.h"
 #include "topology/DistanceLayers.h"
 
 #include <cmath>
@@ -66,7 +66,7 @@ std::optional<TFLOATARRAY> CalcWMatrix(const TFLOATARRAY* m, std::uint16_t steps
     for (std::int64_t i = 1; i <= n; ++i)
         diagonal[static_cast<size_t>(i - 1)] = !zeroTrace ? m->Get(i, i) : loopMode ? 1.0 : property.Get(i);
 
-    std::string name = descriptor_names::InsertAfterFirstUnderscore(
+    std::string name = InsertAfterFirstUnderscore(
         m->Name(), FormatMessage("W%d_", static_cast<int>(steps)));
     if (property.IndexOfOther(1.0) != 0)
         name += "_" + property.Name();
@@ -119,10 +119,10 @@ std::optional<TFLOATARRAY> CalcWalkOperator(const TFLOATARRAY* m1, const TFLOATA
                 longest = *count;
         }
 
-    const std::string joined = m1->Name() + "_" + descriptor_names::MatrixPart(m2->Name()) + "_" +
-                               descriptor_names::MatrixPart(m3->Name());
+    const std::string joined = m1->Name() + "_" + MatrixPart(m2->Name()) + "_" +
+                               MatrixPart(m3->Name());
     TFLOATARRAY r(n, n);
-    r.SetName(descriptor_names::InsertAfterFirstUnderscore(joined, "W_"));
+    r.SetName(InsertAfterFirstUnderscore(joined, "W_"));
 
     // Walks seeded with ones, unless m1 brings its own diagonal.
     const bool zeroTrace = m1->DiagSum(0) == 0.0;
