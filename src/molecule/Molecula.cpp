@@ -1,5 +1,7 @@
 #include "molecule/Molecula.h"
 
+#include <filesystem>
+
 namespace grafida {
 
 const TAtom* TAtomList::FindByNumber(std::int32_t n) const {
@@ -74,6 +76,12 @@ void TMolecula::Clear() {
     Properties.Clear();
     Atoms.Clear();
     Bonds.clear();
+}
+
+std::string MoleculeNameOfFile(std::string_view fileName) {
+    const std::string name = std::filesystem::path(fileName).filename().string();
+    const size_t dot = name.find('.');
+    return dot == std::string::npos ? std::string() : name.substr(0, dot);
 }
 
 } // namespace grafida

@@ -153,8 +153,23 @@ public:
     // Empties the molecule: name, atoms, bonds and properties.
     void Clear();
 
+    // Builds the molecule from a HyperChem .HIN file and attaches "atomic mass". On
+    // failure the reason is shown and the molecule is left as it was: a half-read
+    // molecule never reaches the caller.
+    bool LoadFromHIN(const std::string& fileName);
+    // Writes the work file (".TOP"); on failure shows "Can't write molecule %s to
+    // file" and leaves no file of that name.
+    bool SaveToFile(const std::string& fileName) const;
+    // Reads a work file; on failure shows "Can't read molecule from %s" and leaves the
+    // molecule as it was.
+    bool LoadFromFile(const std::string& fileName);
+
 private:
     std::string name_;
 };
+
+// The molecule name of a file: its name without the folder, cut before the first
+// "." ("" when the name has none).
+std::string MoleculeNameOfFile(std::string_view fileName);
 
 } // namespace grafida
