@@ -106,8 +106,10 @@ void FillCluj(const PathGraph& graph, const TFLOATARRAY* distance, const TFLOATA
                 paths::ClearAll(closerToJ, words);
                 CloserVertices(*distance, i, j, closerToI);
                 CloserVertices(*distance, j, i, closerToJ);
-                ahead[at].bound = 1 + paths::CountBits(closerToI, words);
-                back[at].bound = 1 + paths::CountBits(closerToJ, words);
+                // Home reaches only vertices off the path: n - L - 1 of them at most.
+                const int offPath = n - length[at] - 1;
+                ahead[at].bound = 1 + std::min(paths::CountBits(closerToI, words), offPath);
+                back[at].bound = 1 + std::min(paths::CountBits(closerToJ, words), offPath);
             }
             fragAhead[at].bound = fragBack[at].bound = n - length[at];
         }

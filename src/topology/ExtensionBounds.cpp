@@ -19,6 +19,10 @@ ExtensionBounds::ExtensionBounds(const PathGraph& graph)
 
 void ExtensionBounds::Reach(int v, const Word* used) {
     start_ = v;
+    if (words_ == 1) {
+        ReachInOneWord(v, used[0]);
+        return;
+    }
     CopyBits(visited_.data(), used, words_);
     SetBit(visited_.data(), v);
     ClearAll(reached_.data(), words_);
@@ -32,19 +36,46 @@ void ExtensionBounds::Reach(int v, const Word* used) {
             for (int k = 0; k < words_; ++k)
                 next_[static_cast<size_t>(k)] |= out[k];
         });
-        int found = 0;
+        bool any = false;
         for (int k = 0; k < words_; ++k) {
             next_[static_cast<size_t>(k)] &= ~visited_[static_cast<size_t>(k)];
             visited_[static_cast<size_t>(k)] |= next_[static_cast<size_t>(k)];
             reached_[static_cast<size_t>(k)] |= next_[static_cast<size_t>(k)];
-            found += std::popcount(next_[static_cast<size_t>(k)]);
+            any = any || next_[static_cast<size_t>(k)] != 0;
         }
-        if (found == 0)
+        if (!any)
             break;
-        reachedCount_ += found;
-        ForEachBit(next_.data(), words_, [&](int u) { distance_[static_cast<size_t>(u)] = depth; });
+        ForEachBit(next_.data(), words_, [&](int u) {
+            distance_[static_cast<size_t>(u)] = depth;
+            ++reachedCount_;
+        });
         frontier_.swap(next_);
     }
+}
+
+void ExtensionBounds::ReachInOneWord(int v, Word used) {
+    const Word* out = graph_.OutSet(0);
+    Word visited = used | (Word{1} << v);
+    Word frontier = Word{1} << v;
+    Word reached = 0;
+    int count = 0;
+    for (int depth = 1;; ++depth) {
+        Word next = 0;
+        for (Word bits = frontier; bits != 0; bits &= bits - 1)
+            next |= out[std::countr_zero(bits)];
+        next &= ~visited;
+        if (next == 0)
+            break;
+        visited |= next;
+        reached |= next;
+        for (Word bits = next; bits != 0; bits &= bits - 1) {
+            distance_[static_cast<size_t>(std::countr_zero(bits))] = depth;
+            ++count;
+        }
+        frontier = next;
+    }
+    reached_[0] = reached;
+    reachedCount_ = count;
 }
 
 // The next vertex of the examined subgraph joined to u, or -1 when u has none left.
@@ -76,7 +107,7 @@ int ExtensionBounds::BlockBound(int top, int member, int sameColour, int otherCo
     return 2 * std::min(sameColour, otherColour - 1) + 1;
 }
 
-void ExtensionBounds::ComputeLimits() {
+void ExtensionBounds::FindBlocks() {
     // Blocks of the undirected graph on the reached vertices and the start, found by
     // one depth-first search from the start; each block hangs below its top vertex.
     CopyBits(inside_.data(), reached_.data(), words_);
@@ -123,6 +154,61 @@ void ExtensionBounds::ComputeLimits() {
             } while (member != u);
         }
     }
+}
+
+void ExtensionBounds::FindBlocksInOneWord() {
+    const Word* near = graph_.NearSet(0);
+    const Word inside = reached_[0] | (Word{1} << start_);
+    blocks_.clear();
+    blockMembers_.clear();
+    vertexStack_.clear();
+    callStack_.clear();
+    for (Word bits = inside; bits != 0; bits &= bits - 1)
+        order_[static_cast<size_t>(std::countr_zero(bits))] = -1;
+    int clock = 0;
+    auto enter = [&](int u, int parent) {
+        const size_t index = static_cast<size_t>(u);
+        order_[index] = low_[index] = clock++;
+        parent_[index] = parent;
+        pending_[index] = near[u] & inside;
+        callStack_.push_back(u);
+        vertexStack_.push_back(u);
+    };
+    enter(start_, -1);
+    while (!callStack_.empty()) {
+        const int u = callStack_.back();
+        const size_t index = static_cast<size_t>(u);
+        if (pending_[index] != 0) {
+            const int w = std::countr_zero(pending_[index]);
+            pending_[index] &= pending_[index] - 1;
+            if (order_[static_cast<size_t>(w)] < 0)
+                enter(w, u);
+            else if (w != parent_[index])
+                low_[index] = std::min(low_[index], order_[static_cast<size_t>(w)]);
+            continue;
+        }
+        callStack_.pop_back();
+        if (callStack_.empty())
+            break;
+        const int p = parent_[index];
+        low_[static_cast<size_t>(p)] = std::min(low_[static_cast<size_t>(p)], low_[index]);
+        if (low_[index] >= order_[static_cast<size_t>(p)]) {
+            blocks_.push_back({p, static_cast<int>(blockMembers_.size())});
+            int member;
+            do {
+                member = vertexStack_.back();
+                vertexStack_.pop_back();
+                blockMembers_.push_back(member);
+            } while (member != u);
+        }
+    }
+}
+
+void ExtensionBounds::ComputeLimits() {
+    if (words_ == 1)
+        FindBlocksInOneWord();
+    else
+        FindBlocks();
 
     // Blocks were closed children first; walk them parents first, adding up along the way.
     limit_[static_cast<size_t>(start_)] = 0;

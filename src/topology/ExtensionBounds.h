@@ -30,6 +30,10 @@ public:
     int Limit(int u) const { return limit_[static_cast<size_t>(u)]; }
 
 private:
+    // The same for graphs of at most 64 vertices, where a vertex set is one word.
+    void ReachInOneWord(int v, Word used);
+    void FindBlocksInOneWord();
+    void FindBlocks();
     int NextNeighbour(int u);
     int BlockBound(int top, int member, int sameColour, int otherColour, int size) const;
 

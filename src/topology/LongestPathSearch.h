@@ -21,6 +21,7 @@ public:
 
 private:
     bool Promising(int v, int length, const std::vector<int>& longest);
+    int FreeNeighbours(int v) const;
 
     const PathGraph& graph_;
     int words_;
