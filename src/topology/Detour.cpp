@@ -94,7 +94,7 @@ void FillFromBlocks(const PathGraph& graph, TFLOATARRAY& detour, ProgressGuard& 
     searches.reserve(blockGraphs.size());
     for (const PathGraph& blockGraph : blockGraphs)
         searches.emplace_back(blockGraph);
-    std::vector<int> longest;
+    std::vector<int> longest, seen;
     std::vector<Word> targets;
     for (int v = 0; v < n; ++v) {
         for (const Membership& member : memberOf[static_cast<size_t>(v)]) {
@@ -102,14 +102,20 @@ void FillFromBlocks(const PathGraph& graph, TFLOATARRAY& detour, ProgressGuard& 
             if (searched < 0 || member.local == 0)
                 continue;
             const PathGraph& blockGraph = blockGraphs[static_cast<size_t>(searched)];
+            BlockTable& table = tables[static_cast<size_t>(member.block)];
             targets.assign(static_cast<size_t>(blockGraph.Words()), 0);
-            for (int t = 0; t < member.local; ++t)
-                paths::SetBit(targets.data(), t);
             longest.assign(static_cast<size_t>(blockGraph.Size()), 0);
-            searches[static_cast<size_t>(searched)].Run(member.local, targets.data(), longest);
+            for (int t = 0; t < member.local; ++t) {
+                paths::SetBit(targets.data(), t);
+                // The search from t walked paths to this vertex: lengths known to exist.
+                longest[static_cast<size_t>(t)] = table.At(t, member.local);
+            }
+            seen.assign(static_cast<size_t>(blockGraph.Size()), 0);
+            searches[static_cast<size_t>(searched)].Run(member.local, targets.data(), longest, &seen);
             for (int t = 0; t < member.local; ++t)
-                tables[static_cast<size_t>(member.block)].Set(member.local, t,
-                                                              longest[static_cast<size_t>(t)]);
+                table.Set(member.local, t, longest[static_cast<size_t>(t)]);
+            for (int t = member.local + 1; t < blockGraph.Size(); ++t)
+                table.Set(member.local, t, std::max(table.At(member.local, t), seen[static_cast<size_t>(t)]));
         }
         progress.Step();
     }
@@ -152,6 +158,7 @@ void FillDirected(const PathGraph& graph, TFLOATARRAY& detour, ProgressGuard& pr
     std::vector<Word> targets(static_cast<size_t>(graph.Words()), 0);
     for (int i = 0; i < n; ++i) {
         if (i > 0) {
+            std::fill(longest.begin(), longest.end(), 0);
             search.Run(i, targets.data(), longest);
             for (int j = 0; j < i; ++j) {
                 detour.Put(i + 1, j + 1, longest[static_cast<size_t>(j)]);

@@ -37,7 +37,8 @@ bool LongestPathSearch::Promising(int v, int length, const std::vector<int>& lon
     return promising;
 }
 
-void LongestPathSearch::Run(int start, const Word* targets, std::vector<int>& longest) {
+void LongestPathSearch::Run(int start, const Word* targets, std::vector<int>& longest,
+                            std::vector<int>* seen) {
     ClearAll(used_.data(), words_);
     SetBit(used_.data(), start);
     bounds_.Reach(start, used_.data());
@@ -52,7 +53,7 @@ void LongestPathSearch::Run(int start, const Word* targets, std::vector<int>& lo
             longest[index] = 0;
             return;
         }
-        longest[index] = bounds_.Distance(u);
+        longest[index] = std::max(longest[index], bounds_.Distance(u));
         cap_[index] = bounds_.Limit(u);
         if (longest[index] < cap_[index]) {
             SetBit(open_.data(), u);
@@ -88,6 +89,8 @@ void LongestPathSearch::Run(int start, const Word* targets, std::vector<int>& lo
         const int w = children_[static_cast<size_t>(frame.next++)];
         const int length = frame.length + 1;
         const size_t index = static_cast<size_t>(w);
+        if (seen)
+            (*seen)[index] = std::max((*seen)[index], length);
         if (TestBit(open_.data(), w) && longest[index] < length) {
             longest[index] = length;
             if (length >= cap_[index]) {

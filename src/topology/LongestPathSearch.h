@@ -16,8 +16,11 @@ public:
     explicit LongestPathSearch(const PathGraph& graph);
 
     // longest[u] := edges of the longest simple path from start to u, for every u of
-    // targets (0 when u cannot be reached); other entries are left alone.
-    void Run(int start, const Word* targets, std::vector<int>& longest);
+    // targets (0 when u cannot be reached); on entry longest[u] may hold a length known
+    // to be reachable, which spares the search work. Other entries are left alone.
+    // When seen is given, seen[v] is raised to the longest path from start to v that
+    // the search happened to walk, for every vertex v.
+    void Run(int start, const Word* targets, std::vector<int>& longest, std::vector<int>* seen = nullptr);
 
 private:
     bool Promising(int v, int length, const std::vector<int>& longest);
