@@ -86,6 +86,18 @@ void BM_FastPathMatrices(benchmark::State& state, const std::string& family) {
     }
 }
 
+// The same six matrices as the nine basic matrices build them: the detour matrix and
+// each kind of path walked once for both Cluj matrices over it.
+void BM_FastPathMatricesShared(benchmark::State& state, const std::string& family) {
+    const TFLOATARRAY& a = Family(family);
+    for (auto _ : state) {
+        const auto d = CalcDistance(&a);
+        const auto de = CalcDetour(&a);
+        benchmark::DoNotOptimize(CalcClujDistanceMatrices(&a, d.get(), true, true));
+        benchmark::DoNotOptimize(CalcClujDetourMatrices(&a, d.get(), de.get(), true, true));
+    }
+}
+
 void BM_LiteralPathMatrices(benchmark::State& state, const std::string& family) {
     const TFLOATARRAY& a = Family(family);
     for (auto _ : state) {
@@ -122,6 +134,7 @@ BENCHMARK_CAPTURE(BM_FastNineBasicMatrices, steroid, "steroid")->Unit(benchmark:
 // one iteration each.
 #define GRAFIDA_VERSUS(family)                                                                               \
     BENCHMARK_CAPTURE(BM_FastPathMatrices, family, #family)->Unit(benchmark::kMillisecond);                  \
+    BENCHMARK_CAPTURE(BM_FastPathMatricesShared, family, #family)->Unit(benchmark::kMillisecond);            \
     BENCHMARK_CAPTURE(BM_LiteralPathMatrices, family, #family)                                               \
         ->Unit(benchmark::kMillisecond)                                                                      \
         ->Iterations(1);                                                                                     \

@@ -17,10 +17,10 @@ ExtensionBounds::ExtensionBounds(const PathGraph& graph)
     blockMembers_.reserve(static_cast<size_t>(graph.Size()));
 }
 
-void ExtensionBounds::Reach(int v, const Word* used) {
+void ExtensionBounds::Reach(int v, const Word* used, bool distances) {
     start_ = v;
     if (words_ == 1) {
-        ReachInOneWord(v, used[0]);
+        ReachInOneWord(v, used[0], distances);
         return;
     }
     CopyBits(visited_.data(), used, words_);
@@ -53,7 +53,7 @@ void ExtensionBounds::Reach(int v, const Word* used) {
     }
 }
 
-void ExtensionBounds::ReachInOneWord(int v, Word used) {
+void ExtensionBounds::ReachInOneWord(int v, Word used, bool distances) {
     const Word* out = graph_.OutSet(0);
     Word visited = used | (Word{1} << v);
     Word frontier = Word{1} << v;
@@ -68,10 +68,10 @@ void ExtensionBounds::ReachInOneWord(int v, Word used) {
             break;
         visited |= next;
         reached |= next;
-        for (Word bits = next; bits != 0; bits &= bits - 1) {
-            distance_[static_cast<size_t>(std::countr_zero(bits))] = depth;
-            ++count;
-        }
+        if (distances)
+            for (Word bits = next; bits != 0; bits &= bits - 1)
+                distance_[static_cast<size_t>(std::countr_zero(bits))] = depth;
+        count += std::popcount(next);
         frontier = next;
     }
     reached_[0] = reached;

@@ -17,8 +17,8 @@ public:
     explicit ExtensionBounds(const PathGraph& graph);
 
     // The vertices reachable from v along arcs without entering used (v belongs to
-    // used), with their distances from v.
-    void Reach(int v, const Word* used);
+    // used), with their distances from v unless told they are not needed.
+    void Reach(int v, const Word* used, bool distances = true);
     const Word* Reached() const { return reached_.data(); }
     int ReachedCount() const { return reachedCount_; }
     // Distance from v in the graph without the used vertices; valid for reached u.
@@ -31,7 +31,7 @@ public:
 
 private:
     // The same for graphs of at most 64 vertices, where a vertex set is one word.
-    void ReachInOneWord(int v, Word used);
+    void ReachInOneWord(int v, Word used, bool distances);
     void FindBlocksInOneWord();
     void FindBlocks();
     int NextNeighbour(int u);

@@ -19,7 +19,7 @@ int LongestPathSearch::FreeNeighbours(int v) const {
 // Whether a path of the given length ending at v (already marked used) can still be
 // extended to some open target beyond its best length so far.
 bool LongestPathSearch::Promising(int v, int length, const std::vector<int>& longest) {
-    bounds_.Reach(v, used_.data());
+    bounds_.Reach(v, used_.data(), false);
     if (!AnyCommon(bounds_.Reached(), open_.data(), words_))
         return false;
     // Cheap test first: no extension has more edges than there are reachable vertices.

@@ -90,8 +90,11 @@ void CompareOnGraph(const TFLOATARRAY& adjacency) {
         }
 }
 
-TEST(FastVersusLiteral, RandomGraphs) {
-    for (int index = 0; index < 320; ++index) {
+// 320 seeded graphs in batches of 40, each batch a test of its own.
+class FastVersusLiteralRandom : public ::testing::TestWithParam<int> {};
+
+TEST_P(FastVersusLiteralRandom, Graphs) {
+    for (int index = 40 * GetParam(); index < 40 * (GetParam() + 1); ++index) {
         const graphs::RandomGraph graph = graphs::RandomSample(index);
         SCOPED_TRACE("graph " + std::to_string(index) + " (" + graph.shape + ", " +
                      std::to_string(graph.adjacency.Rows()) + " vertices)");
@@ -100,6 +103,8 @@ TEST(FastVersusLiteral, RandomGraphs) {
             return;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Batches, FastVersusLiteralRandom, ::testing::Range(0, 8));
 
 TEST(FastVersusLiteral, FixedGraphs) {
     for (const TFLOATARRAY& graph :
