@@ -32,10 +32,11 @@ public:
     Sides Fragments(int first, int second, const Word* cut);
 
 private:
+    Sides FragmentsInOneWord(int first, int second, Word cut);
+
     const PathGraph& graph_;
     int words_;
-    std::vector<Word> blocked_, visited_, frontier_, next_;
-    std::vector<int> fromFirst_, fromLast_, queue_;
+    std::vector<Word> blocked_, visited_, frontier_, next_, otherVisited_, otherFrontier_, otherNext_;
 };
 
 } // namespace grafida::paths

@@ -71,7 +71,7 @@ void ExtensionBounds::ReachInOneWord(int v, Word used, bool distances) {
         if (distances)
             for (Word bits = next; bits != 0; bits &= bits - 1)
                 distance_[static_cast<size_t>(std::countr_zero(bits))] = depth;
-        count += std::popcount(next);
+        count += CountOnes(next);
         frontier = next;
     }
     reached_[0] = reached;
@@ -156,59 +156,79 @@ void ExtensionBounds::FindBlocks() {
     }
 }
 
-void ExtensionBounds::FindBlocksInOneWord() {
+void ExtensionBounds::LimitsInOneWord() {
+    // Everything fits in local arrays: this runs for nearly every step of the searches.
     const Word* near = graph_.NearSet(0);
     const Word inside = reached_[0] | (Word{1} << start_);
-    blocks_.clear();
-    blockMembers_.clear();
-    vertexStack_.clear();
-    callStack_.clear();
-    for (Word bits = inside; bits != 0; bits &= bits - 1)
-        order_[static_cast<size_t>(std::countr_zero(bits))] = -1;
-    int clock = 0;
-    auto enter = [&](int u, int parent) {
-        const size_t index = static_cast<size_t>(u);
-        order_[index] = low_[index] = clock++;
-        parent_[index] = parent;
-        pending_[index] = near[u] & inside;
-        callStack_.push_back(u);
-        vertexStack_.push_back(u);
+    int order[64], low[64], parent[64], calls[64], stacked[64];
+    Word pending[64];
+    struct Block {
+        int top;
+        Word members;
+    } blocks[64];
+    int callCount = 0, stackCount = 0, blockCount = 0, clock = 0;
+    Word entered = 0;
+    auto enter = [&](int u, int from) {
+        order[u] = low[u] = clock++;
+        parent[u] = from;
+        pending[u] = near[u] & inside;
+        entered |= Word{1} << u;
+        calls[callCount++] = u;
+        stacked[stackCount++] = u;
     };
     enter(start_, -1);
-    while (!callStack_.empty()) {
-        const int u = callStack_.back();
-        const size_t index = static_cast<size_t>(u);
-        if (pending_[index] != 0) {
-            const int w = std::countr_zero(pending_[index]);
-            pending_[index] &= pending_[index] - 1;
-            if (order_[static_cast<size_t>(w)] < 0)
+    while (callCount > 0) {
+        const int u = calls[callCount - 1];
+        if (pending[u] != 0) {
+            const int w = std::countr_zero(pending[u]);
+            pending[u] &= pending[u] - 1;
+            if ((entered >> w & 1U) == 0)
                 enter(w, u);
-            else if (w != parent_[index])
-                low_[index] = std::min(low_[index], order_[static_cast<size_t>(w)]);
+            else if (w != parent[u])
+                low[u] = std::min(low[u], order[w]);
             continue;
         }
-        callStack_.pop_back();
-        if (callStack_.empty())
+        if (--callCount == 0)
             break;
-        const int p = parent_[index];
-        low_[static_cast<size_t>(p)] = std::min(low_[static_cast<size_t>(p)], low_[index]);
-        if (low_[index] >= order_[static_cast<size_t>(p)]) {
-            blocks_.push_back({p, static_cast<int>(blockMembers_.size())});
+        const int p = parent[u];
+        low[p] = std::min(low[p], low[u]);
+        if (low[u] >= order[p]) {
+            Word members = 0;
             int member;
             do {
-                member = vertexStack_.back();
-                vertexStack_.pop_back();
-                blockMembers_.push_back(member);
+                member = stacked[--stackCount];
+                members |= Word{1} << member;
             } while (member != u);
+            blocks[blockCount++] = {p, members};
+        }
+    }
+
+    const Word second = graph_.SecondColour()[0];
+    const bool bipartite = graph_.IsBipartite();
+    limit_[static_cast<size_t>(start_)] = 0;
+    for (int b = blockCount; b-- > 0;) {
+        const int top = blocks[b].top;
+        const Word members = blocks[b].members;
+        const int size = CountOnes(members) + 1;
+        const bool topSecond = (second >> top & 1U) != 0;
+        const Word sameSide = topSecond ? members & second : members & ~second;
+        const int sameColour = bipartite ? CountOnes(sameSide) : 0;
+        const int otherColour = size - 1 - sameColour;
+        const int base = limit_[static_cast<size_t>(top)];
+        for (Word bits = members; bits != 0; bits &= bits - 1) {
+            const int member = std::countr_zero(bits);
+            limit_[static_cast<size_t>(member)] =
+                base + BlockBound(top, member, sameColour, otherColour, size);
         }
     }
 }
 
 void ExtensionBounds::ComputeLimits() {
-    if (words_ == 1)
-        FindBlocksInOneWord();
-    else
-        FindBlocks();
+    if (words_ == 1) {
+        LimitsInOneWord();
+        return;
+    }
+    FindBlocks();
 
     // Blocks were closed children first; walk them parents first, adding up along the way.
     limit_[static_cast<size_t>(start_)] = 0;

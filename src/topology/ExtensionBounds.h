@@ -32,7 +32,7 @@ public:
 private:
     // The same for graphs of at most 64 vertices, where a vertex set is one word.
     void ReachInOneWord(int v, Word used, bool distances);
-    void FindBlocksInOneWord();
+    void LimitsInOneWord();
     void FindBlocks();
     int NextNeighbour(int u);
     int BlockBound(int top, int member, int sameColour, int otherColour, int size) const;

@@ -12,7 +12,7 @@ int LongestPathSearch::FreeNeighbours(int v) const {
     int count = 0;
     const Word* out = graph_.OutSet(v);
     for (int k = 0; k < words_; ++k)
-        count += std::popcount(out[k] & ~used_[static_cast<size_t>(k)]);
+        count += CountOnes(out[k] & ~used_[static_cast<size_t>(k)]);
     return count;
 }
 

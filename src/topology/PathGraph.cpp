@@ -71,6 +71,10 @@ void PathGraph::Finish() {
             });
         }
     }
+    secondColour_.assign(static_cast<size_t>(words_), 0);
+    for (int v = 0; v < n_; ++v)
+        if (colours_[static_cast<size_t>(v)] != 0)
+            SetBit(secondColour_.data(), v);
 }
 
 DistanceTable::DistanceTable(const PathGraph& graph) : n_(graph.Size()) {
@@ -88,22 +92,6 @@ DistanceTable::DistanceTable(const PathGraph& graph) : n_(graph.Size()) {
                     row[w] = row[v] + 1;
                     queue.push_back(w);
                 }
-            }
-        }
-    }
-}
-
-void DistancesAvoiding(const PathGraph& graph, int start, const Word* blocked, int far,
-                       std::vector<int>& distance, std::vector<int>& queue) {
-    distance.assign(static_cast<size_t>(graph.Size()), far);
-    distance[static_cast<size_t>(start)] = 0;
-    queue.assign(1, start);
-    for (size_t head = 0; head < queue.size(); ++head) {
-        const int v = queue[head];
-        for (int w : graph.Out(v)) {
-            if (distance[static_cast<size_t>(w)] == far && !TestBit(blocked, w)) {
-                distance[static_cast<size_t>(w)] = distance[static_cast<size_t>(v)] + 1;
-                queue.push_back(w);
             }
         }
     }

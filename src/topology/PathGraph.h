@@ -33,6 +33,8 @@ public:
     // The graph with arc directions ignored can be 2-coloured; Colour tells the side.
     bool IsBipartite() const { return bipartite_; }
     bool Colour(int v) const { return colours_[static_cast<size_t>(v)] != 0; }
+    // The vertices of the second colour.
+    const Word* SecondColour() const { return secondColour_.data(); }
 
 private:
     void Finish();
@@ -44,6 +46,7 @@ private:
     std::vector<Word> outSets_;
     std::vector<Word> nearSets_;
     std::vector<unsigned char> colours_;
+    std::vector<Word> secondColour_;
     bool symmetric_ = true;
     bool bipartite_ = true;
 };
@@ -61,10 +64,5 @@ private:
     int n_;
     std::vector<int> table_;
 };
-
-// Breadth-first distances from start along arcs, never entering a vertex of blocked
-// (start itself may be in it); unreached vertices get far.
-void DistancesAvoiding(const PathGraph& graph, int start, const Word* blocked, int far,
-                       std::vector<int>& distance, std::vector<int>& queue);
 
 } // namespace grafida::paths

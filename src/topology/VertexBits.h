@@ -10,6 +10,19 @@ namespace grafida::paths {
 
 using Word = std::uint64_t;
 
+// Members of one word. Without the processor's population count instruction the
+// library call would cost more than these few operations.
+inline int CountOnes(Word bits) {
+#if defined(__POPCNT__)
+    return std::popcount(bits);
+#else
+    bits = bits - ((bits >> 1) & 0x5555555555555555ULL);
+    bits = (bits & 0x3333333333333333ULL) + ((bits >> 2) & 0x3333333333333333ULL);
+    bits = (bits + (bits >> 4)) & 0x0f0f0f0f0f0f0f0fULL;
+    return static_cast<int>((bits * 0x0101010101010101ULL) >> 56);
+#endif
+}
+
 inline int WordsFor(int vertices) {
     return (vertices + 63) / 64;
 }
@@ -39,14 +52,14 @@ inline void CopyBits(Word* target, const Word* source, int words) {
 inline int CountBits(const Word* set, int words) {
     int count = 0;
     for (int k = 0; k < words; ++k)
-        count += std::popcount(set[k]);
+        count += CountOnes(set[k]);
     return count;
 }
 
 inline int CountCommon(const Word* a, const Word* b, int words) {
     int count = 0;
     for (int k = 0; k < words; ++k)
-        count += std::popcount(a[k] & b[k]);
+        count += CountOnes(a[k] & b[k]);
     return count;
 }
 
