@@ -51,6 +51,11 @@ void ExtensionBounds::Reach(int v, const Word* used, bool distances) {
         });
         frontier_.swap(next_);
     }
+    if (graph_.IsBipartite()) {
+        const Word* second = graph_.SecondColour();
+        const int inSecond = CountCommon(reached_.data(), second, words_);
+        sameColourCount_ = graph_.Colour(v) ? inSecond : reachedCount_ - inSecond;
+    }
 }
 
 void ExtensionBounds::ReachInOneWord(int v, Word used, bool distances) {
@@ -76,6 +81,16 @@ void ExtensionBounds::ReachInOneWord(int v, Word used, bool distances) {
     }
     reached_[0] = reached;
     reachedCount_ = count;
+    if (graph_.IsBipartite()) {
+        const int inSecond = CountOnes(reached & graph_.SecondColour()[0]);
+        sameColourCount_ = graph_.Colour(v) ? inSecond : count - inSecond;
+    }
+}
+
+int ExtensionBounds::RoughLimit(int u) const {
+    if (!graph_.IsBipartite())
+        return reachedCount_;
+    return BlockBound(start_, u, sameColourCount_, reachedCount_ - sameColourCount_, reachedCount_ + 1);
 }
 
 // The next vertex of the examined subgraph joined to u, or -1 when u has none left.

@@ -23,6 +23,9 @@ public:
     int ReachedCount() const { return reachedCount_; }
     // Distance from v in the graph without the used vertices; valid for reached u.
     int Distance(int u) const { return distance_[static_cast<size_t>(u)]; }
+    // A first bound after Reach, as if the reached vertices formed one block: the most
+    // edges a simple path from v to u through them can have.
+    int RoughLimit(int u) const;
 
     // After Reach: for every reached u, the most edges a simple path from v to u
     // through reached vertices only can have.
@@ -41,6 +44,7 @@ private:
     int words_;
     int start_ = 0;
     int reachedCount_ = 0;
+    int sameColourCount_ = 0; // reached vertices of v's colour (2-colourable graphs)
     std::vector<Word> reached_, visited_, frontier_, next_, inside_;
     std::vector<int> distance_, limit_;
     // Depth-first search state of the block decomposition.

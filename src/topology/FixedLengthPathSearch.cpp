@@ -37,7 +37,7 @@ bool FixedLengthPathSearch::Promising(int v, int length, const std::vector<int>&
         if (promising)
             return;
         const int remainder = lengths[static_cast<size_t>(u)] - length;
-        if (remainder < 1 || bounds_.Distance(u) > remainder || remainder > bounds_.ReachedCount())
+        if (remainder < 1 || bounds_.Distance(u) > remainder || remainder > bounds_.RoughLimit(u))
             return;
         if (bounds_.Distance(u) == remainder) {
             promising = true;

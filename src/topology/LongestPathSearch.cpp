@@ -22,11 +22,12 @@ bool LongestPathSearch::Promising(int v, int length, const std::vector<int>& lon
     bounds_.Reach(v, used_.data(), false);
     if (!AnyCommon(bounds_.Reached(), open_.data(), words_))
         return false;
-    // Cheap test first: no extension has more edges than there are reachable vertices.
-    const int most = length + bounds_.ReachedCount();
+    // Cheap test first: no extension has more edges than there are reachable vertices
+    // (nor, in a 2-colourable graph, more than their colours allow).
     bool anyBelow = false;
-    ForEachCommonBit(bounds_.Reached(), open_.data(), words_,
-                     [&](int u) { anyBelow = anyBelow || longest[static_cast<size_t>(u)] < most; });
+    ForEachCommonBit(bounds_.Reached(), open_.data(), words_, [&](int u) {
+        anyBelow = anyBelow || longest[static_cast<size_t>(u)] < length + bounds_.RoughLimit(u);
+    });
     if (!anyBelow)
         return false;
     bounds_.ComputeLimits();
