@@ -194,6 +194,7 @@ TEST(Cli, OutputDoesNotDependOnTheNumberOfJobs) {
     const CliRun one = Cli("indices --jobs 1" + inputs, dir);
     const CliRun two = Cli("indices --jobs 2" + inputs, dir);
     ASSERT_EQ(one.status, 0) << one.err;
+    EXPECT_EQ(one.err, ""); // no progress bar when standard error is not a terminal
     EXPECT_EQ(one.out, two.out);
     const CliRun matricesOne = Cli("matrices --formatted --jobs 1" + inputs, dir);
     const CliRun matricesTwo = Cli("matrices --formatted --jobs 2" + inputs, dir);
