@@ -94,11 +94,11 @@ void CompareOnGraph(const TFLOATARRAY& adjacency) {
         }
 }
 
-// 320 seeded graphs in batches of 40, each batch a test of its own.
+// 320 seeded graphs in batches of 20, each batch a test of its own.
 class FastVersusLiteralRandom : public ::testing::TestWithParam<int> {};
 
 TEST_P(FastVersusLiteralRandom, Graphs) {
-    for (int index = 40 * GetParam(); index < 40 * (GetParam() + 1); ++index) {
+    for (int index = 20 * GetParam(); index < 20 * (GetParam() + 1); ++index) {
         const graphs::RandomGraph graph = graphs::RandomSample(index);
         SCOPED_TRACE("graph " + std::to_string(index) + " (" + graph.shape + ", " +
                      std::to_string(graph.adjacency.Rows()) + " vertices)");
@@ -108,7 +108,7 @@ TEST_P(FastVersusLiteralRandom, Graphs) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Batches, FastVersusLiteralRandom, ::testing::Range(0, 8));
+INSTANTIATE_TEST_SUITE_P(Batches, FastVersusLiteralRandom, ::testing::Range(0, 16));
 
 // Graphs of more than 64 vertices keep their vertex sets in several words. Spreading
 // a small graph over 130 vertices (vertex k becomes 9k, the others stay isolated) must
