@@ -50,6 +50,7 @@ bool HasBasicInputs(BasicMatrix which, const TFLOATARRAY* adjacency, const TFLOA
     case BasicMatrix::ClujDetour:
     case BasicMatrix::ClujFragDistance:
     case BasicMatrix::ClujFragDetour: {
+        // The command's own spellings, "CfDi" included.
         static const std::array<const char*, 4> titles = {"CjDi", "CjDe", "CfDi", "CFDe"};
         if (!adjacency || !distance)
             need = Need{titles[Slot(which) - Slot(BasicMatrix::ClujDistance)], "Distance and Adjacency"};

@@ -83,14 +83,15 @@ void FillCluj(const PathGraph& graph, const TFLOATARRAY* distance, const TFLOATA
         int best = 0;  // largest count so far
         int bound = 0; // no path can give more
     };
-    std::vector<Entry> ahead(static_cast<size_t>(n)),
-        back(static_cast<size_t>(n)); // [i,j] and [j,i] of the whole matrix
+    // Entries [i,j] (ahead) and [j,i] (back) of the row i being filled, indexed by j.
+    std::vector<Entry> ahead(static_cast<size_t>(n)), back(static_cast<size_t>(n));
     std::vector<Entry> fragAhead(static_cast<size_t>(n)), fragBack(static_cast<size_t>(n));
     std::vector<Word> closerAhead(static_cast<size_t>(n) * words), closerBack(static_cast<size_t>(n) * words);
     std::vector<Word> wanted(static_cast<size_t>(words));
 
     for (int i = 0; i < n; ++i) {
         paths::ClearAll(wanted.data(), words);
+        std::fill(length.begin(), length.begin() + i + 1, -1);
         for (int j = i + 1; j < n; ++j) {
             const size_t at = static_cast<size_t>(j);
             ahead[at] = back[at] = {1, 1};

@@ -8,6 +8,7 @@
 #include "topology/ResultMatrices.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace grafida {
 

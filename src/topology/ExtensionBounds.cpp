@@ -171,52 +171,55 @@ void ExtensionBounds::FindBlocks() {
     }
 }
 
-void ExtensionBounds::LimitsInOneWord() {
-    // Everything fits in local arrays: this runs for nearly every step of the searches.
-    const Word* near = graph_.NearSet(0);
-    const Word inside = reached_[0] | (Word{1} << start_);
-    int order[64], low[64], parent[64], calls[64], stacked[64];
-    Word pending[64];
+namespace {
+
+// Depth-first block search over at most 64 vertices, one recursion level per vertex.
+struct OneWordBlocks {
+    const Word* near;
+    Word inside;
+    Word entered = 0;
+    int order[64], low[64];
+    int stacked[64];
+    int stackCount = 0, clock = 0, blockCount = 0;
     struct Block {
         int top;
         Word members;
     } blocks[64];
-    int callCount = 0, stackCount = 0, blockCount = 0, clock = 0;
-    Word entered = 0;
-    auto enter = [&](int u, int from) {
+
+    void Visit(int u, int parent) {
         order[u] = low[u] = clock++;
-        parent[u] = from;
-        pending[u] = near[u] & inside;
         entered |= Word{1} << u;
-        calls[callCount++] = u;
         stacked[stackCount++] = u;
-    };
-    enter(start_, -1);
-    while (callCount > 0) {
-        const int u = calls[callCount - 1];
-        if (pending[u] != 0) {
-            const int w = std::countr_zero(pending[u]);
-            pending[u] &= pending[u] - 1;
-            if ((entered >> w & 1U) == 0)
-                enter(w, u);
-            else if (w != parent[u])
+        for (Word pending = near[u] & inside; pending != 0; pending &= pending - 1) {
+            const int w = std::countr_zero(pending);
+            if ((entered >> w & 1U) == 0) {
+                Visit(w, u);
+                low[u] = std::min(low[u], low[w]);
+                if (low[w] >= order[u]) {
+                    Word members = 0;
+                    int member;
+                    do {
+                        member = stacked[--stackCount];
+                        members |= Word{1} << member;
+                    } while (member != w);
+                    blocks[blockCount++] = {u, members};
+                }
+            } else if (w != parent) {
                 low[u] = std::min(low[u], order[w]);
-            continue;
-        }
-        if (--callCount == 0)
-            break;
-        const int p = parent[u];
-        low[p] = std::min(low[p], low[u]);
-        if (low[u] >= order[p]) {
-            Word members = 0;
-            int member;
-            do {
-                member = stacked[--stackCount];
-                members |= Word{1} << member;
-            } while (member != u);
-            blocks[blockCount++] = {p, members};
+            }
         }
     }
+};
+
+} // namespace
+
+void ExtensionBounds::LimitsInOneWord() {
+    OneWordBlocks search;
+    search.near = graph_.NearSet(0);
+    search.inside = reached_[0] | (Word{1} << start_);
+    search.Visit(start_, -1);
+    const int blockCount = search.blockCount;
+    const auto& blocks = search.blocks;
 
     const Word second = graph_.SecondColour()[0];
     const bool bipartite = graph_.IsBipartite();

@@ -74,8 +74,15 @@ void LongestPathSearch::Run(int start, const Word* targets, std::vector<int>& lo
                 children_.push_back(w);
         // Neighbours with the fewest ways on first: long paths turn up early, and the
         // better the lengths found, the more branches the bounds cut off.
-        std::stable_sort(children_.begin() + begin, children_.end(),
-                         [&](int a, int b) { return FreeNeighbours(a) < FreeNeighbours(b); });
+        // (A vertex has few neighbours: insertion sort, stable and without allocation.)
+        for (size_t k = static_cast<size_t>(begin) + 1; k < children_.size(); ++k) {
+            const int child = children_[k];
+            const int ways = FreeNeighbours(child);
+            size_t at = k;
+            for (; at > static_cast<size_t>(begin) && FreeNeighbours(children_[at - 1]) > ways; --at)
+                children_[at] = children_[at - 1];
+            children_[at] = child;
+        }
         frames_.push_back({v, length, begin, begin, static_cast<int>(children_.size())});
     };
     push(start, 0);

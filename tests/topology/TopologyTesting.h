@@ -33,10 +33,10 @@ inline std::string SamplePath(const std::string& name) {
 }
 
 // A bond as (first vertex, second vertex, type).
-using BondSpec = std::tuple<int, int, TBondType>;
+using BondRow = std::tuple<int, int, TBondType>;
 
 // A molecule of n carbon atoms (numbered 1..n, at x = vertex number) with the given bonds.
-inline TMolecula MakeMolecule(const std::string& name, int n, const std::vector<BondSpec>& bonds) {
+inline TMolecula MakeMolecule(const std::string& name, int n, const std::vector<BondRow>& bonds) {
     TMolecula molecule;
     molecule.SetName(name);
     for (int k = 1; k <= n; ++k) {
@@ -54,10 +54,10 @@ inline TMolecula MakeMolecule(const std::string& name, int n, const std::vector<
 
 // A hydrogen-depleted carbon skeleton: single bonds only.
 inline TMolecula MakeSkeleton(const std::string& name, int n, const std::vector<std::pair<int, int>>& bonds) {
-    std::vector<BondSpec> specs;
+    std::vector<BondRow> rows;
     for (const auto& [a, b] : bonds)
-        specs.emplace_back(a, b, TBondType::Single);
-    return MakeMolecule(name, n, specs);
+        rows.emplace_back(a, b, TBondType::Single);
+    return MakeMolecule(name, n, rows);
 }
 
 inline std::vector<std::vector<double>> Rows(const TFLOATARRAY& m) {

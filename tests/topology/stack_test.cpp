@@ -1,6 +1,6 @@
-#include "topology/StackA.h"
-
 #include <gtest/gtest.h>
+
+#include "topology/StackA.h"
 
 namespace grafida {
 namespace {
