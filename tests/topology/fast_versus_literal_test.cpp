@@ -64,8 +64,9 @@ void CompareOnGraph(const TFLOATARRAY& adjacency) {
                 continue;
             SCOPED_TRACE(std::to_string(s) + " -> " + std::to_string(t));
             // The detour matrix holds the longest paths from the larger vertex number.
-            if (s < t)
+            if (s < t) {
                 EXPECT_EQ(literal::LongestPathLength(adjacency, s, t), LongestPathLength(adjacency, s, t));
+            }
             const int shortest = static_cast<int>(distance->Get(s, t));
             const int longest = static_cast<int>(detour->Get(s, t));
             const std::vector<int> lengths =
