@@ -165,7 +165,7 @@ ClujMatrices BuildCluj(const ClujKind* wholeKind, const ClujKind* fragKind, cons
             ShowError(kNotEnoughMemory);
             return {};
         }
-        result.whole->SetName(PrefixOfName(adjacency.Name()) + wholeKind->code);
+        result.whole->SetName(MoleculePrefix(adjacency.Name()) + wholeKind->code);
     }
     if (fragKind) {
         result.fragmental = TryNewMatrix(n, n);
@@ -173,7 +173,7 @@ ClujMatrices BuildCluj(const ClujKind* wholeKind, const ClujKind* fragKind, cons
             ShowError(kNotEnoughMemory);
             return {};
         }
-        result.fragmental->SetName(PrefixOfName(adjacency.Name()) + fragKind->code);
+        result.fragmental->SetName(MoleculePrefix(adjacency.Name()) + fragKind->code);
     }
     if (lengths.Rows() != adjacency.Rows() || lengths.Cols() != adjacency.Cols()) {
         ShowError(kErrorCalculating, (wholeKind ? wholeKind : fragKind)->failure);

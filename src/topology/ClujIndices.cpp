@@ -21,7 +21,7 @@ std::unique_ptr<TGLOBV> CalcIP(const TFLOATARRAY* matrix) {
     for (std::int64_t i = 1; i <= n; ++i)
         for (std::int64_t j = 1; j <= n; ++j)
             sum += matrix->Get(i, j) * matrix->Get(j, i);
-    return std::make_unique<TGLOBV>("IP_" + SuffixOfName(matrix->Name()), static_cast<long double>(sum) / 2);
+    return std::make_unique<TGLOBV>("IP_" + MatrixPart(matrix->Name()), static_cast<long double>(sum) / 2);
 }
 
 std::unique_ptr<TGLOBV> CalcIE(const TFLOATARRAY* pattern, const TFLOATARRAY* matrix) {
@@ -34,7 +34,7 @@ std::unique_ptr<TGLOBV> CalcIE(const TFLOATARRAY* pattern, const TFLOATARRAY* ma
         for (std::int64_t j = 1; j <= n; ++j)
             if (pattern->Get(i, j) == 1.0)
                 sum += matrix->Get(i, j) * matrix->Get(j, i);
-    return std::make_unique<TGLOBV>("IE_" + SuffixOfName(matrix->Name()), static_cast<long double>(sum) / 2);
+    return std::make_unique<TGLOBV>("IE_" + MatrixPart(matrix->Name()), static_cast<long double>(sum) / 2);
 }
 
 } // namespace grafida

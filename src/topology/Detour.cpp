@@ -190,7 +190,7 @@ std::unique_ptr<TFLOATARRAY> CalcDetour(const TFLOATARRAY* graph) {
         FillFromBlocks(compact, *detour, progress);
     else
         FillDirected(compact, *detour, progress);
-    detour->SetName(PrefixOfName(graph->Name()) + "DE");
+    detour->SetName(MoleculePrefix(graph->Name()) + "DE");
     return detour;
 }
 

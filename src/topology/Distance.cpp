@@ -59,7 +59,7 @@ std::unique_ptr<TFLOATARRAY> CalcDistance(const TFLOATARRAY* adjacency) {
         for (; shown < percent; ++shown)
             progress.Step();
     }
-    distance->SetName(PrefixOfName(adjacency->Name()) + "DI");
+    distance->SetName(MoleculePrefix(adjacency->Name()) + "DI");
     return distance;
 }
 

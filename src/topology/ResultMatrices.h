@@ -2,19 +2,13 @@
 // How the topological builders name and allocate their results.
 
 #include "numeric/Arrays.h"
+#include "numeric/MatrixNames.h"
 
 #include <memory>
 #include <string>
 #include <string_view>
 
 namespace grafida {
-
-// The text up to and including the first underscore; empty when there is none. A
-// derived matrix takes its input's prefix: benzene_AD gives benzene_DI, X gives DI.
-std::string PrefixOfName(std::string_view name);
-
-// The text after the first underscore; the whole name when there is none.
-std::string SuffixOfName(std::string_view name);
 
 // A rows x cols zero matrix, or nullptr when it cannot be allocated.
 std::unique_ptr<TFLOATARRAY> TryNewMatrix(std::int64_t rows, std::int64_t cols);

@@ -23,7 +23,7 @@ TFLOATARRAY CalcDistance(const TFLOATARRAY& adjacency) {
                             d.Put(l, j, d.Get(l, i) + k);
         ++k;
     } while (k < n - 1);
-    d.SetName(PrefixOfName(adjacency.Name()) + "DI");
+    d.SetName(MoleculePrefix(adjacency.Name()) + "DI");
     return d;
 }
 
@@ -38,7 +38,7 @@ namespace {
 enum class Variant { OfLength, Avoiding, Longest };
 
 struct Search {
-    Variant variant;
+    Variant variant = Variant::Longest;
     int length = 0;     // OfLength
     TIntList forbidden; // Avoiding
     TListIntList* found = nullptr;
@@ -119,7 +119,8 @@ void DepthFirst(const TFLOATARRAY& graph, int s, int t, Search& search) {
 
 void FindPathsOfLength(const TFLOATARRAY& graph, int s, int t, int length, TListIntList& paths) {
     paths.Clear();
-    Search search{Variant::OfLength};
+    Search search;
+    search.variant = Variant::OfLength;
     search.length = length;
     search.found = &paths;
     DepthFirst(graph, s, t, search);
@@ -127,7 +128,8 @@ void FindPathsOfLength(const TFLOATARRAY& graph, int s, int t, int length, TList
 
 void FindPathsAvoiding(const TFLOATARRAY& graph, int s, int t, const TIntList& avoid, TListIntList& paths) {
     paths.Clear();
-    Search search{Variant::Avoiding};
+    Search search;
+    search.variant = Variant::Avoiding;
     for (int k = 0; k < avoid.Count(); ++k)
         if (avoid[k] != avoid.First())
             search.forbidden.Add(avoid[k]);
@@ -136,7 +138,8 @@ void FindPathsAvoiding(const TFLOATARRAY& graph, int s, int t, const TIntList& a
 }
 
 int LongestPathLength(const TFLOATARRAY& graph, int s, int t) {
-    Search search{Variant::Longest};
+    Search search;
+    search.variant = Variant::Longest;
     DepthFirst(graph, s, t, search);
     return search.best;
 }
@@ -149,7 +152,7 @@ TFLOATARRAY CalcDetour(const TFLOATARRAY& graph) {
             detour.Put(i, j, d);
             detour.Put(j, i, d);
         }
-    detour.SetName(PrefixOfName(graph.Name()) + "DE");
+    detour.SetName(MoleculePrefix(graph.Name()) + "DE");
     return detour;
 }
 
@@ -222,7 +225,7 @@ TFLOATARRAY Cluj(const TFLOATARRAY& adjacency, const TFLOATARRAY& distance, cons
                 c.Put(j, i, ClujFragCount(adjacency, back, j, i));
             }
         }
-    c.SetName(PrefixOfName(adjacency.Name()) + code);
+    c.SetName(MoleculePrefix(adjacency.Name()) + code);
     return c;
 }
 
