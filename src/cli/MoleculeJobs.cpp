@@ -82,6 +82,8 @@ int RunMoleculeTasks(const std::vector<std::string>& files, const BatchOptions& 
     run.onFinished = [&] { progress.Advance(); };
     run.onResult = [&](std::size_t index, const TaskResult& result) {
         const std::string& file = files[index];
+        if (!result.ok || !result.messages.empty())
+            progress.Clear();
         for (const auto& message : result.messages)
             std::fprintf(stderr, "grafida-cli: %s: %s\n", file.c_str(), message.c_str());
         if (result.timedOut) {

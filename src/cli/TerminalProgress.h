@@ -13,6 +13,8 @@ public:
     TerminalProgress(const TerminalProgress&) = delete;
     TerminalProgress& operator=(const TerminalProgress&) = delete;
     void Advance();
+    // Wipes the bar so that a message can take its line; the next Advance redraws it.
+    void Clear() const;
 
 private:
     void Draw() const;
