@@ -1,10 +1,9 @@
 // Writing and reading back a 2000 x 2000 matrix through the .M file format.
-#include <benchmark/benchmark.h>
+#include "numeric/MatrixText.h"
 
+#include <benchmark/benchmark.h>
 #include <filesystem>
 #include <random>
-
-#include "numeric/MatrixText.h"
 
 namespace {
 
@@ -26,7 +25,9 @@ const TFLOATARRAY& BigMatrix() {
     return matrix;
 }
 
-std::string BenchFile() { return (std::filesystem::temp_directory_path() / "grafida-bench.M").string(); }
+std::string BenchFile() {
+    return (std::filesystem::temp_directory_path() / "grafida-bench.M").string();
+}
 
 void BM_SaveToFile(benchmark::State& state) {
     const auto& m = BigMatrix();

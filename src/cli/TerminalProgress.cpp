@@ -13,7 +13,9 @@ TerminalProgress::TerminalProgress(std::size_t total, bool enabled) : total_(tot
     Draw();
 }
 
-TerminalProgress::~TerminalProgress() { Clear(); }
+TerminalProgress::~TerminalProgress() {
+    Clear();
+}
 
 void TerminalProgress::Clear() const {
     if (enabled_)

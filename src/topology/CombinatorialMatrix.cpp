@@ -1,7 +1,7 @@
 #include "topology/CombinatorialMatrix.h"
 
-#include "numeric/Reporter.h"
 #include "numeric/MatrixNames.h"
+#include "numeric/Reporter.h"
 
 namespace grafida {
 

@@ -1,8 +1,8 @@
 #include "topology/LayerMatrix.h"
 
+#include "numeric/MatrixNames.h"
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
-#include "numeric/MatrixNames.h"
 #include "topology/DistanceLayers.h"
 
 #include <algorithm>

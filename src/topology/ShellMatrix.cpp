@@ -1,7 +1,7 @@
 #include "topology/ShellMatrix.h"
 
-#include "numeric/Reporter.h"
 #include "numeric/MatrixNames.h"
+#include "numeric/Reporter.h"
 #include "topology/DistanceLayers.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "topology/WalkMatrix.h"
 
+#include "numeric/MatrixNames.h"
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
-#include "numeric/MatrixNames.h"
 #include "topology/DistanceLayers.h"
 
 #include <cmath>
@@ -66,8 +66,7 @@ std::optional<TFLOATARRAY> CalcWMatrix(const TFLOATARRAY* m, std::uint16_t steps
     for (std::int64_t i = 1; i <= n; ++i)
         diagonal[static_cast<size_t>(i - 1)] = !zeroTrace ? m->Get(i, i) : loopMode ? 1.0 : property.Get(i);
 
-    std::string name = InsertAfterFirstUnderscore(
-        m->Name(), FormatMessage("W%d_", static_cast<int>(steps)));
+    std::string name = InsertAfterFirstUnderscore(m->Name(), FormatMessage("W%d_", static_cast<int>(steps)));
     if (property.IndexOfOther(1.0) != 0)
         name += "_" + property.Name();
 
@@ -119,8 +118,7 @@ std::optional<TFLOATARRAY> CalcWalkOperator(const TFLOATARRAY* m1, const TFLOATA
                 longest = *count;
         }
 
-    const std::string joined = m1->Name() + "_" + MatrixPart(m2->Name()) + "_" +
-                               MatrixPart(m3->Name());
+    const std::string joined = m1->Name() + "_" + MatrixPart(m2->Name()) + "_" + MatrixPart(m3->Name());
     TFLOATARRAY r(n, n);
     r.SetName(InsertAfterFirstUnderscore(joined, "W_"));
 

@@ -1,8 +1,8 @@
 #include "EigenOracle.h"
 #include "numeric/Algebra.h"
 #include "numeric/Error.h"
-#include "support/RecordingReporter.h"
 #include "numeric/MatrixNames.h"
+#include "support/RecordingReporter.h"
 
 #include <cmath>
 #include <functional>

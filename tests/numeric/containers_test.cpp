@@ -1,8 +1,8 @@
 #include "numeric/Arrays.h"
 #include "numeric/Contained.h"
 #include "numeric/Error.h"
-#include "support/RecordingReporter.h"
 #include "numeric/Vectors.h"
+#include "support/RecordingReporter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "topology/StackA.h"
+
+#include <gtest/gtest.h>
 
 namespace grafida {
 namespace {

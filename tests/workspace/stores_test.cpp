@@ -1,6 +1,6 @@
+#include "molecule/Molecula.h"
 #include "numeric/Error.h"
 #include "workspace/MatrixList.h"
-#include "molecule/Molecula.h"
 #include "workspace/MoleculeList.h"
 
 #include <gtest/gtest.h>
