@@ -34,12 +34,7 @@ int ClujCounter::Reachable(std::span<const int> path, int home, const Word* clos
     SetBit(frontier_.data(), home);
     int count = 0;
     while (true) {
-        ClearAll(next_.data(), words_);
-        ForEachBit(frontier_.data(), words_, [&](int u) {
-            const Word* out = graph_.OutSet(u);
-            for (int k = 0; k < words_; ++k)
-                next_[static_cast<size_t>(k)] |= out[k];
-        });
+        graph_.StepFrom(frontier_.data(), next_.data());
         bool any = false;
         for (int k = 0; k < words_; ++k) {
             Word& fresh = next_[static_cast<size_t>(k)];
@@ -81,17 +76,9 @@ ClujCounter::Sides ClujCounter::Fragments(int first, int second, const Word* cut
     SetBit(frontierA, first);
     SetBit(frontierB, second);
     Sides sides{TestBit(seenB, first) ? 0 : 1, TestBit(seenA, second) ? 0 : 1};
-    auto expand = [&](const Word* frontier, Word* next) {
-        ClearAll(next, words_);
-        ForEachBit(frontier, words_, [&](int u) {
-            const Word* out = graph_.OutSet(u);
-            for (int k = 0; k < words_; ++k)
-                next[k] |= out[k];
-        });
-    };
     while (!IsEmptySet(frontierA, words_) || !IsEmptySet(frontierB, words_)) {
-        expand(frontierA, nextA);
-        expand(frontierB, nextB);
+        graph_.StepFrom(frontierA, nextA);
+        graph_.StepFrom(frontierB, nextB);
         for (int k = 0; k < words_; ++k) {
             nextA[k] &= ~seenA[k];
             nextB[k] &= ~seenB[k];

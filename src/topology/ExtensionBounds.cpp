@@ -30,12 +30,7 @@ void ExtensionBounds::Reach(int v, const Word* used, bool distances) {
     SetBit(frontier_.data(), v);
     reachedCount_ = 0;
     for (int depth = 1;; ++depth) {
-        ClearAll(next_.data(), words_);
-        ForEachBit(frontier_.data(), words_, [&](int u) {
-            const Word* out = graph_.OutSet(u);
-            for (int k = 0; k < words_; ++k)
-                next_[static_cast<size_t>(k)] |= out[k];
-        });
+        graph_.StepFrom(frontier_.data(), next_.data());
         bool any = false;
         for (int k = 0; k < words_; ++k) {
             next_[static_cast<size_t>(k)] &= ~visited_[static_cast<size_t>(k)];

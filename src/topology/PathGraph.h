@@ -26,6 +26,15 @@ public:
                 outHeads_.data() + outStart_[static_cast<size_t>(v) + 1]};
     }
     const Word* OutSet(int v) const { return outSets_.data() + static_cast<size_t>(v) * words_; }
+    // next = the heads of the arcs leaving any vertex of from (one breadth-first step).
+    void StepFrom(const Word* from, Word* next) const {
+        ClearAll(next, words_);
+        ForEachBit(from, words_, [&](int u) {
+            const Word* out = OutSet(u);
+            for (int k = 0; k < words_; ++k)
+                next[k] |= out[k];
+        });
+    }
     // Vertices joined to v by an arc in either direction.
     const Word* NearSet(int v) const { return nearSets_.data() + static_cast<size_t>(v) * words_; }
     // Every arc has its reverse.
