@@ -166,7 +166,11 @@ bool TMolecula::LoadFromHIN(const std::string& fileName) {
         ShowError(kCannotRead, fileName);
         return false;
     }
-    const HinContent content = ReadAtomLines(file.bytes);
+    return LoadFromHINText(file.bytes, fileName);
+}
+
+bool TMolecula::LoadFromHINText(std::string_view text, const std::string& fileName) {
+    const HinContent content = ReadAtomLines(text);
     if (content.failure) {
         ShowError(content.failure, fileName);
         return false;

@@ -174,14 +174,20 @@ bool TMolecula::SaveToFile(const std::string& fileName) const {
 }
 
 bool TMolecula::LoadFromFile(const std::string& fileName) {
+    const FileContent file = ReadWholeFile(fileName);
+    if (file.status != ReadStatus::Ok) {
+        ShowError(kCannotRead, fileName);
+        return false;
+    }
+    return LoadFromText(file.bytes, fileName);
+}
+
+bool TMolecula::LoadFromText(std::string_view text, const std::string& fileName) {
     const auto fail = [&] {
         ShowError(kCannotRead, fileName);
         return false;
     };
-    const FileContent file = ReadWholeFile(fileName);
-    if (file.status != ReadStatus::Ok)
-        return fail();
-    const auto lines = SplitLines(file.bytes);
+    const auto lines = SplitLines(text);
 
     // One pass finds every marker: the last atom count and bond part count, and the
     // first header line of each atom block.
