@@ -25,7 +25,12 @@ void KeepQuiet() {
 
 const std::string& ScratchFolder() {
     static const std::string folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "grafida-fuzz-XXXXXX").string();
+        // Memory-backed when the system has it: the targets write a file per input.
+        std::error_code error;
+        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", error)
+                                               ? "/dev/shm"
+                                               : std::filesystem::temp_directory_path();
+        std::string pattern = (base / "grafida-fuzz-XXXXXX").string();
         if (!mkdtemp(pattern.data())) {
             std::perror("mkdtemp");
             std::abort();
