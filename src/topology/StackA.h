@@ -2,10 +2,10 @@
 // The explicit stack of the depth-first path search: frames 1..n, each a vertex and
 // the candidates still to try from it.
 
+#include "numeric/IntLists.h"
+
 #include <cstdint>
 #include <vector>
-
-#include "numeric/IntLists.h"
 
 namespace grafida {
 

@@ -1,6 +1,7 @@
 #include "EigenOracle.h"
 #include "numeric/Algebra.h"
 #include "numeric/Error.h"
+#include "support/RecordingReporter.h"
 #include "numeric/MatrixNames.h"
 
 #include <cmath>
@@ -15,14 +16,7 @@ using testing::Copy;
 using testing::FromEigen;
 using testing::ToEigen;
 
-template <class F> std::string ErrorOf(F action) {
-    try {
-        action();
-    } catch (const GrafidaError& error) {
-        return error.what();
-    }
-    return "";
-}
+using testing::ErrorOf;
 
 const TFLOATARRAY kA("x_AD", {{0, 1}, {1, 0}});
 const TFLOATARRAY kB("x_DI", {{1, 2}, {3, 4}});

@@ -1,6 +1,7 @@
 #include "numeric/Arrays.h"
 #include "numeric/Contained.h"
 #include "numeric/Error.h"
+#include "support/RecordingReporter.h"
 #include "numeric/Vectors.h"
 
 #include <gtest/gtest.h>
@@ -8,15 +9,7 @@
 namespace grafida {
 namespace {
 
-// Runs action and returns the message of the GrafidaError it raises ("" if none).
-template <class F> std::string ErrorOf(F action) {
-    try {
-        action();
-    } catch (const GrafidaError& error) {
-        return error.what();
-    }
-    return "";
-}
+using testing::ErrorOf;
 
 TFLOATVEC Vec(std::vector<double> values) {
     return TFLOATVEC("v", std::move(values));

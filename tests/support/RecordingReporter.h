@@ -1,6 +1,7 @@
 #pragma once
 // Test helpers: a reporter that records every message, and a scratch folder.
 
+#include "numeric/Error.h"
 #include "numeric/Reporter.h"
 
 #include <filesystem>
@@ -51,5 +52,15 @@ private:
 };
 
 std::string ReadFile(const std::string& path);
+
+// Runs action and returns the message of the GrafidaError it raises ("" if none).
+template <class F> std::string ErrorOf(F action) {
+    try {
+        action();
+    } catch (const GrafidaError& error) {
+        return error.what();
+    }
+    return "";
+}
 
 } // namespace grafida::testing

@@ -1,0 +1,40 @@
+#pragma once
+// The descriptors of one molecule that batch work tabulates: the half sums of its
+// distance, detour and 3D distance matrices and of their combinatorial matrices,
+// the Cluj indices, the extreme adjacency eigenvalues and the Randić index.
+
+#include "molecule/Molecula.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace grafida {
+
+struct MoleculeIndices {
+    std::string molecule;
+    int vertices = 0;
+    int edges = 0;
+    double randic = 0;
+    double wiener = 0;
+    double combDistance = 0;
+    double detour = 0;
+    double combDetour = 0;
+    double distance3d = 0;
+    // IP and IE of CjDi, CjDe, CFDi, CFDe in that order (IE over the bonds).
+    std::array<double, 8> cluj{};
+    double adEigMax = 0;
+    double adEigMin = 0;
+};
+
+// The column names of MoleculeIndices, in order, for a table's header.
+const std::array<const char*, 19>& MoleculeIndexColumns();
+
+// All indices of a molecule; nothing (after the failing builder has said why) when a
+// matrix cannot be built.
+std::optional<MoleculeIndices> CalcMoleculeIndices(const TMolecula& molecule);
+
+// Randić's connectivity index: the sum over bonds of (deg(a) · deg(b))^(-1/2).
+double RandicIndex(const TMolecula& molecule);
+
+} // namespace grafida
