@@ -1,6 +1,8 @@
-// LoadFromHIN over any bytes: a molecule that loads is a consistent graph.
+// LoadFromHIN over any bytes: a molecule that loads is a consistent graph, and it
+// survives the work file the program keeps it in.
 
 #include "FuzzSupport.h"
+#include "WorkFileRoundTrip.h"
 #include "molecule/ElementData.h"
 #include "molecule/Molecula.h"
 
@@ -29,5 +31,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const std::int32_t neighbour : atom.Neighbours().Values())
             if (neighbour < 1 || neighbour > n)
                 std::abort();
+    fuzz::CheckWorkFileRoundTrip(molecule);
     return 0;
 }

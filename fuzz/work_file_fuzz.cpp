@@ -2,6 +2,7 @@
 // read again unchanged in its graph.
 
 #include "FuzzSupport.h"
+#include "WorkFileRoundTrip.h"
 #include "molecule/Molecula.h"
 
 #include <cstdlib>
@@ -25,5 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const std::int32_t neighbour : atom.Neighbours().Values())
             if (neighbour < 1 || neighbour > n)
                 std::abort();
+
+    fuzz::CheckWorkFileRoundTrip(molecule);
     return 0;
 }
