@@ -75,7 +75,7 @@ LineResult ParseAtomLine(std::string_view line, std::int32_t source, HinAtomLine
     // The count is checked against the entries present before anything is reserved.
     const auto count = ParseInteger(fields[kCountField]);
     const auto available = static_cast<std::int64_t>(fields.size() - kFirstNeighbourField);
-    if (!count || *count < 0 || *count * 2 != available)
+    if (!count || *count < 0 || available % 2 != 0 || *count != available / 2)
         return LineResult::Unreadable;
     atom.neighbours.reserve(static_cast<size_t>(*count));
     for (size_t f = kFirstNeighbourField; f < fields.size(); f += 2) {
@@ -166,7 +166,11 @@ bool TMolecula::LoadFromHIN(const std::string& fileName) {
         ShowError(kCannotRead, fileName);
         return false;
     }
-    const HinContent content = ReadAtomLines(file.bytes);
+    return LoadFromHINText(file.bytes, fileName);
+}
+
+bool TMolecula::LoadFromHINText(std::string_view text, const std::string& fileName) {
+    const HinContent content = ReadAtomLines(text);
     if (content.failure) {
         ShowError(content.failure, fileName);
         return false;

@@ -157,12 +157,17 @@ public:
     // failure the reason is shown and the molecule is left as it was: a half-read
     // molecule never reaches the caller.
     bool LoadFromHIN(const std::string& fileName);
+    // The same over the text of a .HIN file already in memory; fileName names the
+    // molecule and the file in messages.
+    bool LoadFromHINText(std::string_view text, const std::string& fileName);
     // Writes the work file (".TOP"); on failure shows "Can't write molecule %s to
     // file" and leaves no file of that name.
     bool SaveToFile(const std::string& fileName) const;
     // Reads a work file; on failure shows "Can't read molecule from %s" and leaves the
     // molecule as it was.
     bool LoadFromFile(const std::string& fileName);
+    // The same over the text of a work file already in memory.
+    bool LoadFromText(std::string_view text, const std::string& fileName);
 
 private:
     std::string name_;

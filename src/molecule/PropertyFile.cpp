@@ -8,9 +8,7 @@
 #include "numeric/TextTarget.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <optional>
-#include <system_error>
 
 namespace grafida {
 
@@ -18,6 +16,7 @@ namespace {
 
 constexpr std::string_view kAtomCountLine = "number of atoms";
 constexpr std::string_view kPropertyPrefix = "aproperty ";
+constexpr const char* kCannotReadProperties = "Can't read properties from %s";
 
 // A property header line, or nothing.
 std::optional<std::string_view> PropertyNameOf(std::string_view line) {
@@ -94,11 +93,10 @@ bool SaveProperties(const TAtomProperties& properties, const std::string& fileNa
     if (!anyAdded)
         return true;
     text += JoinLinesCrLf(added);
-    if (!WriteFileAtomically(fileName, text)) {
-        std::error_code ignored;
-        std::filesystem::remove(fileName, ignored);
+    // The old file stays as it was: it still holds this molecule's earlier
+    // properties, which a failed append must not take with it.
+    if (!WriteFileAtomically(fileName, text))
         return fail();
-    }
     return true;
 }
 
@@ -106,13 +104,19 @@ int LoadProperties(TAtomProperties& properties, const std::string& fileName) {
     const FileContent file = ReadWholeFile(fileName);
     if (file.status == ReadStatus::Missing)
         return kPropertyFileMissing;
+    if (file.status != ReadStatus::Ok) {
+        ShowError(kCannotReadProperties, fileName);
+        return kPropertyFileUnreadable;
+    }
+    return LoadPropertiesFromText(properties, file.bytes, fileName);
+}
+
+int LoadPropertiesFromText(TAtomProperties& properties, std::string_view text, const std::string& fileName) {
     const auto fail = [&] {
-        ShowError("Can't read properties from %s", fileName);
+        ShowError(kCannotReadProperties, fileName);
         return kPropertyFileUnreadable;
     };
-    if (file.status != ReadStatus::Ok)
-        return fail();
-    const auto lines = SplitLines(file.bytes);
+    const auto lines = SplitLines(text);
     size_t next = 0;
     const auto count = AtomCountOf(lines, next);
     // Each value needs a line of its own, so a larger count cannot be read.

@@ -9,6 +9,7 @@
 #include "numeric/TextFile.h"
 #include "numeric/TextTarget.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -26,6 +27,15 @@ constexpr const char* kBondPartLine = "conectivity table";
 void RemoveFile(const std::string& fileName) {
     std::error_code ignored;
     std::filesystem::remove(fileName, ignored);
+}
+
+// "%-4s" of the whole text: a byte that ends a C string (read from a damaged file)
+// must not cut the field and shift the rest of the line.
+std::string PaddedTo4(const std::string& text) {
+    std::string field = text;
+    if (field.size() < 4)
+        field.resize(4, ' ');
+    return field;
 }
 
 std::string NeighbourLine(const TIntList& neighbours) {
@@ -66,7 +76,10 @@ std::optional<TAtom> ReadAtomBlock(const std::vector<std::string_view>& lines, s
     if (bare.empty())
         return std::nullopt;
     TElement element;
-    element.Symbol = (" " + std::string(bare) + " ").substr(0, 4);
+    // At most three characters of the symbol fit beside its leading blank; blanks
+    // cut off with the fourth must not end the stored symbol (" C  " is " C ").
+    element.Symbol = " " + std::string(TrimBlanks(bare.substr(0, 3))) + " ";
+    element.Symbol.resize(std::min<size_t>(element.Symbol.size(), 4));
     element.AtomicNumber = static_cast<std::uint8_t>(numbers[0]);
     element.Group = static_cast<std::uint8_t>(numbers[1]);
     element.Period = static_cast<std::uint8_t>(numbers[2]);
@@ -153,8 +166,8 @@ bool TMolecula::SaveToFile(const std::string& fileName) const {
             const TAtom& atom = Atoms[k];
             const TElement& element = atom.Element();
             lines.push_back("atom " + std::to_string(k + 1));
-            lines.push_back(FormatC("%-4s%-4s %d %d %d", element.Symbol.c_str(), atom.AtomType().c_str(),
-                                    element.AtomicNumber, element.Group, element.Period));
+            lines.push_back(PaddedTo4(element.Symbol) + PaddedTo4(atom.AtomType()) +
+                            FormatC(" %d %d %d", element.AtomicNumber, element.Group, element.Period));
             lines.push_back(FormatC("%.5g %.5g %.5g", atom.X(), atom.Y(), atom.Z()));
             lines.push_back(std::to_string(atom.SourceNumber()) + " " + std::to_string(atom.Number()));
             lines.push_back(std::to_string(atom.HydrogenCount()));
@@ -174,14 +187,20 @@ bool TMolecula::SaveToFile(const std::string& fileName) const {
 }
 
 bool TMolecula::LoadFromFile(const std::string& fileName) {
+    const FileContent file = ReadWholeFile(fileName);
+    if (file.status != ReadStatus::Ok) {
+        ShowError(kCannotRead, fileName);
+        return false;
+    }
+    return LoadFromText(file.bytes, fileName);
+}
+
+bool TMolecula::LoadFromText(std::string_view text, const std::string& fileName) {
     const auto fail = [&] {
         ShowError(kCannotRead, fileName);
         return false;
     };
-    const FileContent file = ReadWholeFile(fileName);
-    if (file.status != ReadStatus::Ok)
-        return fail();
-    const auto lines = SplitLines(file.bytes);
+    const auto lines = SplitLines(text);
 
     // One pass finds every marker: the last atom count and bond part count, and the
     // first header line of each atom block.

@@ -20,6 +20,8 @@ void AddHeader(const TFLOATARRAY& matrix, TextTarget& target) {
 std::string RowLine(const TFLOATARRAY& matrix, std::uint32_t i, int width, int decimals) {
     std::string line;
     line.reserve(static_cast<size_t>(matrix.Cols()) * static_cast<size_t>(width + 1));
+    if (matrix.Cols() == 0)
+        return line;
     const double* row = matrix.RowData(i);
     for (std::uint32_t j = 0; j < matrix.Cols(); ++j) {
         AppendFixed(line, row[j], width, decimals);
@@ -103,7 +105,9 @@ std::string_view NextToken(std::string_view& rest) {
 }
 
 // One block after its marker line; nullptr (and the cursor where it failed) when malformed.
-std::unique_ptr<TFLOATARRAY> ReadBlock(const std::vector<std::string_view>& lines, size_t& next) {
+// textSize is the length of the whole text, which bounds what a block may claim.
+std::unique_ptr<TFLOATARRAY> ReadBlock(const std::vector<std::string_view>& lines, size_t textSize,
+                                       size_t& next) {
     if (next >= lines.size())
         return nullptr;
     const std::string_view name = lines[next++];
@@ -119,6 +123,11 @@ std::unique_ptr<TFLOATARRAY> ReadBlock(const std::vector<std::string_view>& line
     if (static_cast<std::uint64_t>(*rows) > lines.size() - next)
         return nullptr;
     if (*rows > 0 && *cols > 0 && *rows > kMaxCells / *cols)
+        return nullptr;
+    // A block without rows holds no cells that back its column count; it may not
+    // claim more columns than the file has characters, or printing it (a sum per
+    // column) would take time and memory far beyond the file.
+    if (static_cast<std::uint64_t>(*cols) > textSize)
         return nullptr;
     std::vector<double> cells;
     for (std::int64_t i = 0; i < *rows; ++i) {
@@ -147,7 +156,7 @@ void LoadMatricesFromText(std::string_view text, const std::string& fileName, TC
     while (next < lines.size()) {
         if (lines[next++].find(kMatrixMarker) == std::string_view::npos)
             continue;
-        auto matrix = ReadBlock(lines, next);
+        auto matrix = ReadBlock(lines, text.size(), next);
         if (!matrix) {
             ShowError("Can't read matrix from %s file", fileName);
             return;

@@ -103,6 +103,15 @@ std::optional<IniFile> ReadIniFile(const std::string& path) {
     return std::nullopt;
 }
 
+// The shortest of the usual 15 digits and the 17 a double needs that reads back
+// as the same value: saving must not change a tolerance the user typed.
+std::string NumberText(double value) {
+    std::string text = FormatC("%.15g", value);
+    if (ParseNumber(text) != value)
+        text = FormatC("%.17g", value);
+    return text;
+}
+
 } // namespace
 
 SettingsLocation SettingsLocation::ForProgram(std::string appDir) {
@@ -146,7 +155,7 @@ void StoreSettings(const Settings& settings, IniFile& file) {
     file.SetValue(kSettingsSection, kWidthKey, std::to_string(settings.Width));
     file.SetValue(kSettingsSection, kDecimalsKey, std::to_string(settings.Decimals));
     file.SetValue(kSettingsSection, kIterationsKey, std::to_string(settings.Iterations));
-    file.SetValue(kSettingsSection, kErrorKey, FormatC("%.15g", settings.Error));
+    file.SetValue(kSettingsSection, kErrorKey, NumberText(settings.Error));
     // A folder name with a line break cannot be stored; the file keeps the old one.
     file.SetValue(kSettingsSection, kWorkDirKey, settings.WorkDir);
 }

@@ -1,9 +1,11 @@
 #include "MoleculeTesting.h"
 #include "molecule/PropertyFile.h"
 #include "molecule/VertexProperties.h"
+#include "support/FileSizeLimit.h"
 #include "support/RecordingReporter.h"
 
 #include <cmath>
+#include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -13,6 +15,7 @@ namespace {
 using ::testing::DoubleNear;
 using testing::ElementDataDirScope;
 using ::testing::ElementsAre;
+using testing::FileSizeLimit;
 using testing::ReadFile;
 using testing::RecordedMessages;
 using testing::ScratchDir;
@@ -182,6 +185,24 @@ TEST(PropertyFile, SavedTwiceKeepsOneCopyOfEachProperty) {
     EXPECT_EQ(loaded[1], (TAtomProperty{"Group mass", {15.011, 14.011, 16.999}}));
     EXPECT_EQ(LoadProperties(loaded, file), kPropertiesLoaded);
     EXPECT_EQ(loaded.Count(), 2);
+}
+
+TEST(PropertyFile, FailedAppendKeepsTheEarlierPropertiesAndReportsFalse) {
+    ScratchDir dir;
+    const std::string old = "number of atoms\r\n3\r\naproperty SGI\r\n   2.600\r\n   2.650\r\n   3.100\r\n";
+    const std::string file = dir.write("ethanol.prp", old);
+    TAtomProperties properties;
+    properties.Add({"Group mass", {15.011, 14.011, 16.999}});
+    RecordedMessages messages;
+    {
+        const FileSizeLimit diskFull(16);
+        ASSERT_TRUE(diskFull.active());
+        EXPECT_FALSE(SaveProperties(properties, file, 8, 3));
+    }
+    EXPECT_THAT(messages.errors(), ElementsAre("Can't write molecule " + file + " to file"));
+    EXPECT_EQ(ReadFile(file), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1)
+        << "no temporary file is left behind";
 }
 
 TEST(PropertyFile, FileOfAnotherAtomCountIsStartedAfresh) {

@@ -1,5 +1,6 @@
 #include "MoleculeTesting.h"
 #include "numeric/TextFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/RecordingReporter.h"
 
 #include <filesystem>
@@ -11,6 +12,7 @@ namespace {
 
 using testing::ElementDataDirScope;
 using ::testing::ElementsAre;
+using testing::FileSizeLimit;
 using testing::ReadFile;
 using testing::RecordedMessages;
 using testing::SamplePath;
@@ -121,6 +123,24 @@ TEST(WorkFile, UnknownBondTypeCannotBeWrittenAndLeavesNoFile) {
     EXPECT_FALSE(std::filesystem::exists(workFile));
 
     EXPECT_FALSE(molecule.SaveToFile(dir.file("no-such-folder/odd.TOP")));
+}
+
+// The work file is made from the .HIN file: on a failed write an older work file of
+// the same name must not survive to be read later as this molecule.
+TEST(WorkFile, DiskFullIsReportedAndLeavesNoStaleFile) {
+    ScratchDir dir;
+    const std::string workFile = dir.write("ethanol.TOP", "an older work file of the same name");
+    ElementDataDirScope data;
+    TMolecula molecule;
+    ASSERT_TRUE(molecule.LoadFromHIN(SamplePath("ethanol.hin")));
+    RecordedMessages messages;
+    {
+        const FileSizeLimit diskFull(16);
+        ASSERT_TRUE(diskFull.active());
+        EXPECT_FALSE(molecule.SaveToFile(workFile));
+    }
+    EXPECT_THAT(messages.errors(), ElementsAre("Can't write molecule ethanol to file"));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << "neither the old file nor a temporary one is left";
 }
 
 TEST(WorkFile, WithoutConnectivityTableLoadsWithoutBonds) {

@@ -1,6 +1,7 @@
 #include "numeric/MatrixText.h"
 #include "numeric/NumberText.h"
 #include "numeric/TextFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/RecordingReporter.h"
 
 #include <clocale>
@@ -12,6 +13,7 @@
 namespace grafida {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::ReadFile;
 using testing::RecordedMessages;
 using testing::ScratchDir;
@@ -221,6 +223,11 @@ TEST(MatrixText, FailedSaveLeavesTheOldFileAndReportsFalse) {
     EXPECT_FALSE(SaveToFile(m, dir.path().string(), 4, 2)); // a folder is not a file
     std::filesystem::create_directory(dir.file("sub"));
     EXPECT_FALSE(SaveToFile(m, dir.file("sub/missing/x.M"), 4, 2));
+    {
+        const FileSizeLimit diskFull(8);
+        ASSERT_TRUE(diskFull.active());
+        EXPECT_FALSE(SaveToFile(m, path, 4, 2));
+    }
     EXPECT_EQ(ReadFile(path), "old content");
     ASSERT_TRUE(SaveToFile(m, path, 4, 2));
     EXPECT_EQ(ReadFile(path).rfind("$TFLOATARRAY\r\nm\r\n", 0), 0u);

@@ -1,16 +1,16 @@
+#include "support/FileSizeLimit.h"
 #include "support/RecordingReporter.h"
 #include "workspace/SettingsFile.h"
 
 #include <clocale>
-#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace grafida {
 namespace {
 
+using grafida::testing::FileSizeLimit;
 using grafida::testing::ReadFile;
 using grafida::testing::RecordedMessages;
 using grafida::testing::ScratchDir;
@@ -299,17 +299,13 @@ TEST(SettingsFile, DiskFullWhileWritingLeavesTheOldFile) {
     Places places;
     const std::string old = "[Preferences]\r\nWidth=9\r\n";
     places.scratch.write("bin/GRAFIDA.INI", old);
-    // A file size limit makes every write past 16 bytes fail, as a full disk would.
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tight = saved;
-    tight.rlim_cur = 16;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
     RecordedMessages messages;
-    const bool saved_ok = SaveSettings(Defaults(), places.location);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    bool saved_ok = true;
+    {
+        const FileSizeLimit diskFull(16);
+        ASSERT_TRUE(diskFull.active());
+        saved_ok = SaveSettings(Defaults(), places.location);
+    }
 
     EXPECT_FALSE(saved_ok);
     EXPECT_EQ(messages.errors(), std::vector<std::string>{"Can't write settings file " + places.AppFile()});

@@ -1,0 +1,3 @@
+$TFLOATARRAY
+
+0 0

@@ -1,0 +1,5 @@
+text before
+$TFLOATARRAY
+bad
+2 2
+1 x

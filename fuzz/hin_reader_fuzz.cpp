@@ -1,0 +1,36 @@
+// LoadFromHIN over any bytes: a molecule that loads is a consistent graph, and it
+// survives the work file the program keeps it in.
+
+#include "FuzzSupport.h"
+#include "WorkFileRoundTrip.h"
+#include "molecule/ElementData.h"
+#include "molecule/Molecula.h"
+
+#include <cstdlib>
+
+using namespace grafida;
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    fuzz::KeepQuiet();
+    SetElementDataDir(GRAFIDA_DATA_DIR);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    TMolecula molecule;
+    if (!molecule.LoadFromHINText(fuzz::TextOf(data, size), "fuzz.hin"))
+        return 0;
+    const int n = molecule.VertexCount();
+    if (n < 1 || molecule.Properties.Count() != 1 ||
+        molecule.Properties[0].Values.size() != static_cast<size_t>(n))
+        std::abort();
+    for (const TBond& bond : molecule.Bonds)
+        if (bond.A1 < 1 || bond.A1 > n || bond.A2 < 1 || bond.A2 > n || bond.A1 == bond.A2)
+            std::abort();
+    for (const TAtom& atom : molecule.Atoms)
+        for (const std::int32_t neighbour : atom.Neighbours().Values())
+            if (neighbour < 1 || neighbour > n)
+                std::abort();
+    fuzz::CheckWorkFileRoundTrip(molecule);
+    return 0;
+}

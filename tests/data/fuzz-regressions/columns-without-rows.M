@@ -1,0 +1,3 @@
+$TFLOATARRAY
+columns without rows
+0 4294967295

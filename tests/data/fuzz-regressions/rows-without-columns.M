@@ -1,0 +1,5 @@
+$TFLOATARRAY
+rows without columns
+2 0
+
+
