@@ -2,7 +2,7 @@
 // survives the work file the program keeps it in.
 
 #include "FuzzSupport.h"
-#include "WorkFileRoundTrip.h"
+#include "MoleculeChecks.h"
 #include "molecule/ElementData.h"
 #include "molecule/Molecula.h"
 
@@ -24,13 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (n < 1 || molecule.Properties.Count() != 1 ||
         molecule.Properties[0].Values.size() != static_cast<size_t>(n))
         std::abort();
-    for (const TBond& bond : molecule.Bonds)
-        if (bond.A1 < 1 || bond.A1 > n || bond.A2 < 1 || bond.A2 > n || bond.A1 == bond.A2)
-            std::abort();
-    for (const TAtom& atom : molecule.Atoms)
-        for (const std::int32_t neighbour : atom.Neighbours().Values())
-            if (neighbour < 1 || neighbour > n)
-                std::abort();
+    fuzz::CheckGraph(molecule);
     fuzz::CheckWorkFileRoundTrip(molecule);
     return 0;
 }

@@ -2,7 +2,7 @@
 // read again unchanged in its graph.
 
 #include "FuzzSupport.h"
-#include "WorkFileRoundTrip.h"
+#include "MoleculeChecks.h"
 #include "molecule/Molecula.h"
 
 #include <cstdlib>
@@ -18,15 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TMolecula molecule;
     if (!molecule.LoadFromText(fuzz::TextOf(data, size), "fuzz.TOP"))
         return 0;
-    const int n = molecule.VertexCount();
-    for (const TBond& bond : molecule.Bonds)
-        if (bond.A1 < 1 || bond.A1 > n || bond.A2 < 1 || bond.A2 > n)
-            std::abort();
-    for (const TAtom& atom : molecule.Atoms)
-        for (const std::int32_t neighbour : atom.Neighbours().Values())
-            if (neighbour < 1 || neighbour > n)
-                std::abort();
-
+    fuzz::CheckGraph(molecule);
     fuzz::CheckWorkFileRoundTrip(molecule);
     return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The program keeps every molecule it opens in a work file and reads it back for
-// each command: whatever a reader accepts must come back from that file unchanged.
+// What every molecule a reader accepts must be: a graph whose edges join existing,
+// distinct vertices, and one that comes back unchanged from the work file the
+// program keeps it in between commands.
 
 #include "FuzzSupport.h"
 #include "molecule/Molecula.h"
@@ -9,6 +10,18 @@
 #include <string>
 
 namespace grafida::fuzz {
+
+// Aborts (a finding) when a bond or neighbour entry names no vertex, or a vertex itself.
+inline void CheckGraph(const TMolecula& molecule) {
+    const int n = molecule.VertexCount();
+    for (const TBond& bond : molecule.Bonds)
+        if (bond.A1 < 1 || bond.A1 > n || bond.A2 < 1 || bond.A2 > n || bond.A1 == bond.A2)
+            std::abort();
+    for (int v = 0; v < n; ++v)
+        for (const std::int32_t neighbour : molecule.Atoms[v].Neighbours().Values())
+            if (neighbour < 1 || neighbour > n || neighbour == v + 1)
+                std::abort();
+}
 
 // Aborts (a finding) when the molecule's graph does not survive the work file. A
 // molecule the writer refuses (a bond of no known type) has nothing to compare.
