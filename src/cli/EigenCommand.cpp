@@ -55,6 +55,9 @@ int RunEigen(const std::vector<std::string>& words) {
         for (int i = 0; i < matrices.Count(); ++i)
             if (const auto* matrix = matrices.ItemAs<TFLOATARRAY>(i); matrix && matrix->IsSquare())
                 chosen.push_back(matrix);
+        // Silence would read as success: a file with nothing to solve is a failure.
+        if (chosen.empty() && reporter.errors == 0)
+            reporter.Error(file + ": no square matrix in the file");
     } else {
         for (std::size_t k = 1; k < operands.size(); ++k) {
             if (const auto* matrix = matrices.Find<TFLOATARRAY>(operands[k]))

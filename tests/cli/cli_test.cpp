@@ -229,6 +229,9 @@ TEST(Cli, EigenPrintsTheEigenvaluesCommandsText) {
     EXPECT_EQ(named.status, 1);
     EXPECT_THAT(named.err, ::testing::HasSubstr("no matrix named absent"));
     EXPECT_THAT(named.err, ::testing::HasSubstr("System P2_AD not converget, aborting ..."));
+    const CliRun nothing = Cli("eigen " + dir.write("text.M", "no matrices here\n"), dir);
+    EXPECT_EQ(nothing.status, 1);
+    EXPECT_THAT(nothing.err, ::testing::HasSubstr("text.M: no square matrix in the file"));
 }
 
 TEST(Cli, UsageErrorsExitTwo) {
