@@ -1,14 +1,20 @@
-// LoadFromHIN over any bytes: a molecule that loads is a consistent graph, and it
-// survives the work file the program keeps it in.
+// LoadFromHIN over any bytes: a molecule that loads is a consistent graph, it
+// survives the work file the program keeps it in, and grafida-cli's descriptor row
+// can be computed from it (small molecules only: longest paths are exponential).
 
 #include "FuzzSupport.h"
 #include "MoleculeChecks.h"
 #include "molecule/ElementData.h"
 #include "molecule/Molecula.h"
+#include "workspace/MoleculeIndices.h"
 
 #include <cstdlib>
 
 using namespace grafida;
+
+namespace {
+constexpr int kLargestComputed = 12;
+} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     fuzz::KeepQuiet();
@@ -26,5 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     fuzz::CheckGraph(molecule);
     fuzz::CheckWorkFileRoundTrip(molecule);
+    if (n <= kLargestComputed)
+        CalcMoleculeIndices(molecule);
     return 0;
 }

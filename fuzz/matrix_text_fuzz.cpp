@@ -1,7 +1,9 @@
-// The matrix-file reader over any bytes, and the printers over what it accepts.
+// The matrix-file reader over any bytes, the printers over what it accepts, and the
+// Eigenvalues command (as grafida-cli eigen runs it) over its small square matrices.
 
 #include "FuzzSupport.h"
 #include "numeric/MatrixText.h"
+#include "workspace/EigenvaluesCommand.h"
 
 using namespace grafida;
 
@@ -19,6 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         StringListTarget target;
         PrintFormatted(*matrix, target, 6, 2);
+        if (matrix->IsSquare() && matrix->Rows() <= 12)
+            PrintEigenvalues(*matrix, Settings{}, target);
     }
     return 0;
 }
