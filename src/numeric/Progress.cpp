@@ -48,10 +48,19 @@ ProgressGuard::~ProgressGuard() {
 void ProgressGuard::Step() {
     sink_.Step();
     sink_.ProcessEvents();
+    if (sink_.CancelRequested())
+        throw ComputationCancelled();
 }
 
 void ProcessPendingEvents() {
     CurrentProgress().ProcessEvents();
+}
+
+void CheckCancelled() {
+    ProgressSink& sink = CurrentProgress();
+    sink.ProcessEvents();
+    if (sink.CancelRequested())
+        throw ComputationCancelled();
 }
 
 } // namespace grafida

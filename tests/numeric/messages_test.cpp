@@ -56,5 +56,39 @@ TEST(Messages, ProgressEndsOnEveryExitPath) {
     EXPECT_EQ(progress.pumps, 3);
 }
 
+class CancellingProgress final : public ProgressSink {
+public:
+    void Start(std::int64_t) override {}
+    void Step() override { ++steps; }
+    void Done() override { ++ends; }
+    bool CancelRequested() override { return steps >= cancelAfter; }
+    int cancelAfter = 0;
+    int steps = 0;
+    int ends = 0;
+};
+
+TEST(Messages, CancelStopsAtTheNextStepOrCheckAndStillEndsTheBar) {
+    CancellingProgress progress;
+    ProgressSinkScope scope(progress);
+    progress.cancelAfter = 3;
+    int finishedSteps = 0;
+    EXPECT_THROW(
+        {
+            ProgressGuard guard(10);
+            for (int i = 0; i < 10; ++i) {
+                guard.Step();
+                ++finishedSteps;
+            }
+        },
+        ComputationCancelled);
+    EXPECT_EQ(finishedSteps, 2);
+    EXPECT_EQ(progress.ends, 1);
+
+    progress.cancelAfter = 100;
+    EXPECT_NO_THROW(CheckCancelled());
+    progress.cancelAfter = 0;
+    EXPECT_THROW(CheckCancelled(), ComputationCancelled);
+}
+
 } // namespace
 } // namespace grafida
