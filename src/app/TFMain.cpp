@@ -95,8 +95,8 @@ TFMain::TFMain(std::unique_ptr<Workspace> workspace, QWidget* parent)
 }
 
 TFMain::~TFMain() {
-    // The text windows go before the workspace they refer to.
-    mdiArea_->closeAllSubWindows();
+    // The text windows go before the workspace they refer to, without questions:
+    // whatever had to be asked was asked when the window was closed.
     for (QMdiSubWindow* window : mdiArea_->subWindowList())
         delete window;
     if (busy_)

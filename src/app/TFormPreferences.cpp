@@ -77,6 +77,7 @@ TFormPreferences::TFormPreferences(Workspace& workspace, QWidget* parent)
     auto* other = new QVBoxLayout;
     other->addWidget(Label(this, "LabelOther", "Other ..."));
     other->addWidget(CheckListBoxOther);
+    other->addStretch();
 
     auto* GroupBoxSelDir = new QGroupBox(QStringLiteral("Select working directory"), this);
     GroupBoxSelDir->setObjectName(QStringLiteral("GroupBoxSelDir"));
