@@ -3,9 +3,23 @@
 #include "molecule/ElementData.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <filesystem>
 
 namespace grafida::app::testing {
+
+bool WaitUntil(const std::function<bool()>& condition) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!condition()) {
+        if (waited.elapsed() > 2000)
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        // Closed windows are deleted later, which processEvents alone never does.
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
+}
 
 Answer ScriptedReporter::Ask(const std::string& text, Question) {
     questions.push_back(text);

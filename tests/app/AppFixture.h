@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QProgressBar>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -52,6 +53,9 @@ public:
     std::vector<QString> saveProposals; // the file each Save dialog proposed
     std::vector<QString> folderStarts;
 };
+
+// Lets events run until condition holds (true) or two seconds passed (false).
+bool WaitUntil(const std::function<bool()>& condition);
 
 class App : public ::testing::Test {
 protected:

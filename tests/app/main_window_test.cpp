@@ -160,9 +160,12 @@ TEST_F(App, DroppedFilesLoadLikeOpenWithoutFoldersOrMessages) {
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(Path("work"))),
                   QUrl::fromLocalFile(QString::fromStdString(a))});
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Main(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&Main(), &drop);
-    QTRY_COMPARE(Work().molecules.Count(), 1);
+    ASSERT_TRUE(WaitUntil([this] { return Work().molecules.Count() == 1; }));
     EXPECT_EQ(Work().molecules.Name(0), "a");
     EXPECT_EQ(Work().WorkDir(), Path("other"));
     EXPECT_TRUE(reporter_.informations.empty());
@@ -192,7 +195,7 @@ TEST_F(App, NewNumbersWindowsAndTheCloseButtonFollowsItsRules) {
     NewWindow();
     EXPECT_TRUE(closeButton.isEnabled());
     Main().MdiArea().activeSubWindow()->close();
-    QTRY_VERIFY(!closeButton.isEnabled());
+    EXPECT_TRUE(WaitUntil([&closeButton] { return !closeButton.isEnabled(); }));
     EXPECT_EQ(Main().findChild<QToolButton*>("SpeedButtonClose")->size(), QSize(24, 24));
 }
 
