@@ -1,5 +1,6 @@
 #include "workspace/MoleculeIndices.h"
 
+#include "numeric/Messages.h"
 #include "numeric/Reporter.h"
 #include "numeric/SymmetricEigen.h"
 #include "topology/BasicMatrices.h"
@@ -88,8 +89,8 @@ std::optional<MoleculeIndices> CalcMoleculeIndices(const TMolecula& molecule) {
         TFLOATARRAY work;
         work.Assign(adjacency);
         TFLOATVEC eigenvalues(n);
-        if (JacobiEigenvalues(work, eigenvalues, n) != -1) {
-            ShowError("ERROR DIURING CALCULATING %s", "adjacency eigenvalues");
+        if (JacobiEigenvalues(work, eigenvalues, n) != JacobiResult::Converged) {
+            ShowError(messages::kErrorCalculating, "adjacency eigenvalues");
             return std::nullopt;
         }
         indices.adEigMax = eigenvalues.Get(1);
