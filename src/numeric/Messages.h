@@ -11,6 +11,8 @@ inline constexpr const char* kNotEnoughMemory = "NOT ENOUGHT MEMORY, FREE SOME M
 inline constexpr const char* kNeeds = "%s need %s";
 inline constexpr const char* kEmptyMolecule = "ERROR EMPTY MOLECULE %s";
 inline constexpr const char* kCalculateSgiFirst = "CALCULATE SGI FIRST";
+// A name chosen in a dialog that is no longer in the matrix list.
+inline constexpr const char* kMatrixNotStored = "Matrix %s is not in the matrix list";
 
 // Files.
 inline constexpr const char* kCannotReadHin = "Can not read molecule from HIN file %s";
@@ -30,8 +32,10 @@ inline constexpr const char* kJacobiNotConverged = "System %s not converget, abo
 inline constexpr const char* kGeneralNotConverged = "System %s not convergent";
 inline constexpr const char* kRootsNotConverged = "System %s isn't convergent";
 inline constexpr const char* kAllCoefficientsZero = "System %s has all coeficients = 0";
-// A layer or shell polynomial whose roots cannot be sought: fewer than two
-// coefficients left, or none for the highest power.
-inline constexpr const char* kNoPolynomialRoots = "System %s has no roots to calculate";
+// Layer and shell polynomials that have no roots to seek: a constant (one vertex),
+// or a highest power whose coefficient is 0 (a property summing to 0).
+inline constexpr const char* kConstantPolynomial = "System %s has a constant polynomial, no roots";
+inline constexpr const char* kNoLeadingCoefficient =
+    "System %s has a zero coefficient of the highest power, no roots";
 
 } // namespace grafida::messages

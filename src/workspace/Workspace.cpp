@@ -21,6 +21,10 @@ std::string Workspace::WorkFilePath(std::string_view name) const {
     return MoleculeWorkFilePath(settings.WorkDir, name);
 }
 
+std::string Workspace::PropertyFilePath(std::string_view name) const {
+    return MoleculePropertyFilePath(settings.WorkDir, name);
+}
+
 void Workspace::LoadSettings() {
     settings = grafida::LoadSettings(location_);
     std::error_code error;
