@@ -29,6 +29,8 @@ struct BasicMatricesResult {
 // kept. Distance, Detour and the Cluj matrices take their inputs from the matrix
 // list, which includes what this run kept before them. Missing inputs end the
 // command after "%s need %s"; the windows opened until then stay, even an empty one.
+// Every molecule is processed, even one whose name happens to contain the name of a
+// stored matrix: skipping it silently would lose a result the user asked for.
 BasicMatricesResult RunBasicMatrices(Workspace& workspace, const BasicMatricesChoices& choices,
                                      TextWindows& windows);
 
