@@ -3,6 +3,8 @@
 #include "workspace/MatrixOperationCommands.h"
 #include "workspace/WalkCommands.h"
 
+#include <clocale>
+
 namespace grafida {
 namespace {
 
@@ -162,7 +164,17 @@ TEST_F(EigenvaluesCommand, SymmetricMatrixGivesSortedValuesAndAKeepableVectorMat
     EXPECT_EQ(StoredNames(), (std::vector<std::string>{"P2_AD", "P2_EIGV_AD"}));
 }
 
+// The user's locale while it lives; the C locale afterwards.
+class GermanLocale {
+public:
+    GermanLocale() { active = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr; }
+    ~GermanLocale() { std::setlocale(LC_ALL, "C"); }
+    bool active = false;
+};
+
 TEST_F(EigenvaluesCommand, GeneralMatrixGivesOneLinePerEigenvalue) {
+    const GermanLocale german; // numbers are printed with "." all the same
+    ASSERT_TRUE(german.active) << "the de_DE.UTF-8 locale is missing: scripts/setup generates it";
     Store("N_X", {{2, 1}, {0, 1}});
     Store("R_X", {{1, -1}, {1, 1}});
     CommandResult result = RunEigenvalues(workspace, {"N_X", true}, window);
