@@ -5,6 +5,8 @@
 namespace grafida::texts {
 
 inline constexpr const char* kBasicMatricesCaption = "Calculate basic matrices";
+// The last item of the Basic matrices list, after BasicMatrixItems(): ticks or unticks all.
+inline constexpr const char* kCalculateAll = "Calculate all";
 inline constexpr const char* kKeepMatrices = "Keep matrices";
 inline constexpr const char* kKeepMatrix = "Keep matrix";
 
@@ -22,7 +24,8 @@ inline constexpr const char* kEigenvaluesCaption = "Calculate eigen values and v
 inline constexpr const char* kKeepEigenvectors = "Keep eigen vectors";
 
 inline constexpr const char* kSumCaption = "Select matrix to perform sum";
-inline constexpr const char* kDifferenceCaption = " Select matrix to perform diference"; // the blank is the program's
+inline constexpr const char* kDifferenceCaption =
+    " Select matrix to perform diference"; // the blank is the program's
 inline constexpr const char* kCramerCaption = "Select matrix to perform Cramer product";
 inline constexpr const char* kHadamardCaption = "Select matrix to perform Hadamard product";
 inline constexpr const char* kReciprocalCaption = "Calculate reciprocal";

@@ -20,7 +20,9 @@ protected:
     CommandTest() { workspace.settings.WorkDir = scratch.path().string(); }
 
     // Reads data/samples/<sample>.hin, writes its work file and lists the molecule.
-    void LoadSample(const std::string& sample) { LoadHin(std::string(GRAFIDA_DATA_DIR) + "/samples/" + sample + ".hin"); }
+    void LoadSample(const std::string& sample) {
+        LoadHin(std::string(GRAFIDA_DATA_DIR) + "/samples/" + sample + ".hin");
+    }
     void LoadHin(const std::string& file) {
         TMolecula molecule;
         ASSERT_TRUE(molecule.LoadFromHIN(file));
