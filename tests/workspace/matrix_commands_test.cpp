@@ -110,8 +110,9 @@ TEST_F(MatrixOperations, TwoMatrixOperationsTakeTheFirstAsLeftOperand) {
         const CommandResult result =
             RunTwoMatrixOperation(workspace, c.operation, {c.matrices, false}, target);
         EXPECT_FALSE(result.failed);
-        if (!c.caption.empty())
+        if (!c.caption.empty()) {
             EXPECT_EQ(result.caption, c.caption);
+        }
         EXPECT_EQ(Rows(target.lines), c.rows) << result.caption;
     }
     EXPECT_EQ(workspace.matrices.Count(), 2);
