@@ -22,6 +22,10 @@ std::string Workspace::WorkFilePath(std::string_view name) const {
     return MoleculeWorkFilePath(runFolder_.Path(), name);
 }
 
+std::string Workspace::PropertyFilePath(std::string_view name) const {
+    return MoleculePropertyFilePath(settings.WorkDir, name);
+}
+
 void Workspace::LoadSettings() {
     settings = grafida::LoadSettings(location_);
     std::error_code error;

@@ -37,6 +37,8 @@ public:
     const std::string& WorkFolder() const { return runFolder_.Path(); }
     // The work file of the molecule named name, in WorkFolder.
     std::string WorkFilePath(std::string_view name) const;
+    // The vertex property file of the molecule named name, in the current WorkDir.
+    std::string PropertyFilePath(std::string_view name) const;
 
     // Reads the settings file (defaults for whatever is missing or unreadable)
     // and falls back to AppDir when WorkDir does not name an existing folder.
