@@ -30,8 +30,9 @@ std::string Field(const std::string& text) {
 
 std::string Row(const MoleculeIndices& m) {
     std::string row = Field(m.molecule) + "," + std::to_string(m.vertices) + "," + std::to_string(m.edges);
-    for (double value : {m.randic, m.wiener, m.combDistance, m.detour, m.combDetour, m.distance3d})
+    for (double value : {m.randic, m.wiener, m.combDistance, m.detour, m.combDetour})
         row += "," + Number(value);
+    row += "," + (m.distance3d ? Number(*m.distance3d) : std::string());
     for (double value : m.cluj)
         row += "," + Number(value);
     row += "," + Number(m.adEigMax) + "," + Number(m.adEigMin) + "\n";
@@ -41,11 +42,11 @@ std::string Row(const MoleculeIndices& m) {
 } // namespace
 
 int RunIndices(const std::vector<std::string>& words) {
-    const Arguments arguments(words, {"--jobs", "--timeout"}, {"--quiet"});
+    const Arguments arguments(words, {"--jobs", "--timeout"}, {"--quiet", "--no-3d"});
     const BatchOptions batch = ReadBatchOptions(arguments);
     const std::vector<std::string>& files = arguments.Operands();
     if (files.empty())
-        throw UsageError("indices needs at least one .hin file");
+        throw UsageError("indices needs at least one molecule file");
 
     std::string header;
     for (const char* column : MoleculeIndexColumns())
@@ -53,13 +54,16 @@ int RunIndices(const std::vector<std::string>& words) {
     std::printf("%s\n", header.c_str());
     std::fflush(stdout);
 
+    int failed = 0;
+    const std::vector<MoleculeInput> inputs = ExpandMoleculeFiles(files, failed);
+    const MoleculeReadOptions read{.embed3D = !batch.no3d};
     const int status = RunMoleculeTasks(
-        files, batch,
-        [](const std::string& file, const std::string& workDir, std::string& output) {
-            const auto molecule = ReadMolecule(file, workDir);
+        inputs, batch,
+        [&](const MoleculeInput& input, const std::string& workDir, std::string& output) {
+            const auto molecule = ReadMolecule(input, workDir, read);
             if (!molecule)
                 return false;
-            const auto indices = CalcMoleculeIndices(*molecule);
+            const auto indices = CalcMoleculeIndices(*molecule, !batch.no3d);
             if (!indices)
                 return false;
             output = Row(*indices);
@@ -70,7 +74,7 @@ int RunIndices(const std::vector<std::string>& words) {
             return true;
         });
     std::fflush(stdout);
-    return status;
+    return failed ? 1 : status;
 }
 
 } // namespace grafida::cli

@@ -1,5 +1,7 @@
 #include "molecule/Molecula.h"
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 namespace grafida {
@@ -68,6 +70,12 @@ const TAtomProperty* TAtomProperties::FindByName(std::string_view name) const {
 
 TAtomProperty* TAtomProperties::FindByName(std::string_view name) {
     return const_cast<TAtomProperty*>(static_cast<const TAtomProperties&>(*this).FindByName(name));
+}
+
+bool TMolecula::HasCoordinates() const {
+    return std::all_of(Atoms.begin(), Atoms.end(), [](const TAtom& atom) {
+        return std::isfinite(atom.X()) && std::isfinite(atom.Y()) && std::isfinite(atom.Z());
+    });
 }
 
 void TMolecula::Clear() {

@@ -150,6 +150,9 @@ public:
     TLegList Bonds;
 
     int VertexCount() const { return Atoms.Count(); }
+    // False when some atom has no position (NaN coordinates): a SMILES whose 3D
+    // embedding failed or was not asked for.
+    bool HasCoordinates() const;
     // Empties the molecule: name, atoms, bonds and properties.
     void Clear();
 

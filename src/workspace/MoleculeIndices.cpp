@@ -44,10 +44,11 @@ std::optional<double> HalfSumOfCombinatorial(const TFLOATARRAY& matrix) {
 
 } // namespace
 
-std::optional<MoleculeIndices> CalcMoleculeIndices(const TMolecula& molecule) {
+std::optional<MoleculeIndices> CalcMoleculeIndices(const TMolecula& molecule, bool with3D) {
     BasicMatrixSelection selection{};
     selection.fill(true);
     selection[static_cast<int>(BasicMatrix::Connectivity)] = false;
+    selection[static_cast<int>(BasicMatrix::Distance3D)] = with3D && molecule.HasCoordinates();
     const BasicMatrixResults matrices = CalcBasicMatrices(molecule, selection);
     for (int k = 0; k < kBasicMatrixCount; ++k)
         if (selection[static_cast<size_t>(k)] && !matrices[static_cast<size_t>(k)])
@@ -63,7 +64,8 @@ std::optional<MoleculeIndices> CalcMoleculeIndices(const TMolecula& molecule) {
     indices.randic = RandicIndex(molecule);
     indices.wiener = HalfSum(matrix(BasicMatrix::Distance));
     indices.detour = HalfSum(matrix(BasicMatrix::Detour));
-    indices.distance3d = HalfSum(matrix(BasicMatrix::Distance3D));
+    if (selection[static_cast<int>(BasicMatrix::Distance3D)])
+        indices.distance3d = HalfSum(matrix(BasicMatrix::Distance3D));
     const auto combDistance = HalfSumOfCombinatorial(matrix(BasicMatrix::Distance));
     const auto combDetour = HalfSumOfCombinatorial(matrix(BasicMatrix::Detour));
     if (!combDistance || !combDetour)
