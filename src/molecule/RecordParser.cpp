@@ -16,6 +16,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <memory>
 #include <mutex>
@@ -27,6 +28,9 @@ namespace {
 
 // The same seed every time, so that a SMILES always gets the same coordinates.
 constexpr int kEmbeddingSeed = 0x6a1f;
+// RDKit's default, ten attempts per atom, takes minutes on a cage that cannot be
+// embedded; a molecule that fails this many attempts is left without coordinates.
+constexpr unsigned kEmbeddingAttempts = 20;
 
 // RDKit writes its errors and warnings to stderr itself. They are caught here
 // instead: an error becomes the reason given for the record, the rest is dropped,
@@ -254,7 +258,15 @@ ParsedRecord Embedded(const RDKit::ROMol& mol) {
     RDKit::DGeomHelpers::EmbedParameters params = RDKit::DGeomHelpers::ETKDGv3;
     params.randomSeed = kEmbeddingSeed;
     params.numThreads = 1;
-    const int id = RDKit::DGeomHelpers::EmbedMolecule(withHs, params);
+    params.maxIterations = kEmbeddingAttempts;
+    int id = RDKit::DGeomHelpers::EmbedMolecule(withHs, params);
+    if (id < 0) {
+        // Cages and helicenes defeat the usual start; random starting coordinates
+        // with relaxed smoothing often still find a geometry.
+        params.useRandomCoords = true;
+        params.ignoreSmoothingFailures = true;
+        id = RDKit::DGeomHelpers::EmbedMolecule(withHs, params);
+    }
     // addHs appends the hydrogens, so the molecule's own atoms keep their indices.
     return GraphOf(mol, id >= 0 ? &withHs.getConformer(id) : nullptr);
 }
