@@ -5,6 +5,7 @@
 #include "numeric/NumberText.h"
 #include "numeric/Reporter.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -81,6 +82,11 @@ std::vector<MoleculeInput> ExpandMoleculeFiles(const std::vector<std::string>& f
         if (!read)
             ++failed;
     }
+    const bool anyRecord = std::any_of(inputs.begin(), inputs.end(), [](const MoleculeInput& input) {
+        return input.record.has_value();
+    });
+    if (anyRecord)
+        PrepareRecordReading();
     return inputs;
 }
 

@@ -79,6 +79,10 @@ std::optional<TMolecula> ReadMoleculeRecord(std::string_view text, MoleculeForma
                                             const MoleculeRecord& record, const std::string& path,
                                             const std::string& name, const MoleculeReadOptions& options);
 
+// Does RDKit's one-time set-up (element tables, logging) now. A program that forks a
+// process per record calls it first, so that the set-up is shared, not repeated.
+void PrepareRecordReading();
+
 struct MoleculeFileSummary {
     bool opened = false;
     int loaded = 0;

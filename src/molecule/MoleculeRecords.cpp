@@ -313,6 +313,10 @@ std::optional<TMolecula> ReadMoleculeRecord(std::string_view text, MoleculeForma
     return molecule;
 }
 
+void PrepareRecordReading() {
+    WarmUpRecordParser();
+}
+
 MoleculeFileSummary ReadMoleculeFile(const std::string& path, const MoleculeReadOptions& options,
                                      const std::function<bool(std::string_view)>& taken,
                                      const std::function<void(TMolecula&&)>& onMolecule) {

@@ -314,3 +314,12 @@ ParsedRecord ParseRecord(std::string_view text, MoleculeFormat format, bool embe
 }
 
 } // namespace grafida
+
+namespace grafida {
+
+void WarmUpRecordParser() {
+    ParseRecord("c1ccncc1C(=O)O", MoleculeFormat::Smiles, true);
+    ParseRecord("c1ccncc1C(=O)O", MoleculeFormat::Smiles, false);
+}
+
+} // namespace grafida

@@ -21,4 +21,7 @@ struct ParsedRecord {
 // items; MOL2: one @<TRIPOS>MOLECULE block; SMILES: one line, SMILES first).
 ParsedRecord ParseRecord(std::string_view text, MoleculeFormat format, bool embed3D);
 
+// Reads and embeds a small molecule, so that RDKit's lazily built tables exist.
+void WarmUpRecordParser();
+
 } // namespace grafida
