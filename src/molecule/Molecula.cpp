@@ -73,9 +73,9 @@ TAtomProperty* TAtomProperties::FindByName(std::string_view name) {
 }
 
 bool TMolecula::HasCoordinates() const {
-    return std::all_of(Atoms.begin(), Atoms.end(), [](const TAtom& atom) {
-        return std::isfinite(atom.X()) && std::isfinite(atom.Y()) && std::isfinite(atom.Z());
-    });
+    return Atoms.Count() == 0 || std::any_of(Atoms.begin(), Atoms.end(), [](const TAtom& atom) {
+               return !std::isnan(atom.X()) || !std::isnan(atom.Y()) || !std::isnan(atom.Z());
+           });
 }
 
 void TMolecula::Clear() {

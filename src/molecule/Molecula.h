@@ -150,8 +150,9 @@ public:
     TLegList Bonds;
 
     int VertexCount() const { return Atoms.Count(); }
-    // False when some atom has no position (NaN coordinates): a SMILES whose 3D
-    // embedding failed or was not asked for.
+    // False when no atom has a position (all coordinates NaN): a SMILES whose 3D
+    // embedding failed or was not asked for. A single bad coordinate is damage,
+    // not absence, and the 3D distances report it as such.
     bool HasCoordinates() const;
     // Empties the molecule: name, atoms, bonds and properties.
     void Clear();
