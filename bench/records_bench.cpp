@@ -22,14 +22,15 @@ struct Record {
     std::string text;
 };
 
-// The first count records of the file.
+// The first 100 records of the file: enough for a steady figure per molecule.
 const std::vector<Record>& Records() {
     static const std::vector<Record> records = [] {
         std::vector<Record> read;
-        ScanMoleculeRecords(kSmiles, MoleculeFormat::Smiles, [&](const MoleculeRecord& record, std::string_view text) {
-            read.push_back({record, std::string(text)});
-            return read.size() < 100;
-        });
+        ScanMoleculeRecords(kSmiles, MoleculeFormat::Smiles,
+                            [&](const MoleculeRecord& record, std::string_view text) {
+                                read.push_back({record, std::string(text)});
+                                return read.size() < 100;
+                            });
         return read;
     }();
     return records;
@@ -39,8 +40,8 @@ void ReadAll(benchmark::State& state, bool embed) {
     SetElementDataDir(GRAFIDA_DATA_DIR);
     for (auto _ : state)
         for (const Record& record : Records())
-            benchmark::DoNotOptimize(ReadMoleculeRecord(record.text, MoleculeFormat::Smiles, record.place, kSmiles,
-                                                        "m", {.embed3D = embed}));
+            benchmark::DoNotOptimize(ReadMoleculeRecord(record.text, MoleculeFormat::Smiles, record.place,
+                                                        kSmiles, "m", {.embed3D = embed}));
     state.SetItemsProcessed(state.iterations() * static_cast<long>(Records().size()));
 }
 
@@ -58,7 +59,8 @@ void BM_DescriptorRows(benchmark::State& state) {
     SetElementDataDir(GRAFIDA_DATA_DIR);
     std::vector<TMolecula> molecules;
     for (const Record& record : Records())
-        if (auto molecule = ReadMoleculeRecord(record.text, MoleculeFormat::Smiles, record.place, kSmiles, "m", {}))
+        if (auto molecule =
+                ReadMoleculeRecord(record.text, MoleculeFormat::Smiles, record.place, kSmiles, "m", {}))
             molecules.push_back(std::move(*molecule));
     for (auto _ : state)
         for (const TMolecula& molecule : molecules)

@@ -70,21 +70,23 @@ std::vector<MoleculeInput> ExpandMoleculeFiles(const std::vector<std::string>& f
         std::vector<std::string> messages;
         CollectingReporter reporter(messages);
         ReporterScope scope(reporter);
-        const bool read = ScanMoleculeRecords(file, format, [&](const MoleculeRecord& record, std::string_view) {
-            const std::string name = UniqueMoleculeName(RecordMoleculeName(record, file, format),
-                                                        [&](std::string_view n) { return taken.contains(key(n)); });
-            taken.insert(key(name));
-            inputs.push_back({file, format, record, name, file + " record " + std::to_string(record.number)});
-            return true;
-        });
+        const bool read =
+            ScanMoleculeRecords(file, format, [&](const MoleculeRecord& record, std::string_view) {
+                const std::string name =
+                    UniqueMoleculeName(RecordMoleculeName(record, file, format),
+                                       [&](std::string_view n) { return taken.contains(key(n)); });
+                taken.insert(key(name));
+                inputs.push_back(
+                    {file, format, record, name, file + " record " + std::to_string(record.number)});
+                return true;
+            });
         for (const auto& message : messages)
             std::fprintf(stderr, "grafida-cli: %s: %s\n", file.c_str(), message.c_str());
         if (!read)
             ++failed;
     }
-    const bool anyRecord = std::any_of(inputs.begin(), inputs.end(), [](const MoleculeInput& input) {
-        return input.record.has_value();
-    });
+    const bool anyRecord = std::any_of(inputs.begin(), inputs.end(),
+                                       [](const MoleculeInput& input) { return input.record.has_value(); });
     if (anyRecord)
         PrepareRecordReading();
     return inputs;
@@ -99,8 +101,8 @@ std::optional<TMolecula> ReadMolecule(const MoleculeInput& input, const std::str
         ShowError("Can not read molecule file %s", input.file);
         return std::nullopt;
     }
-    const auto read = ReadMoleculeRecord(text.value_or(std::string()), input.format, *input.record, input.file,
-                                         input.name, options);
+    const auto read = ReadMoleculeRecord(text.value_or(std::string()), input.format, *input.record,
+                                         input.file, input.name, options);
     if (!read)
         return std::nullopt;
     const std::string workFile = workDir + "/" + read->Name() + ".TOP";
@@ -135,7 +137,6 @@ BatchOptions ReadBatchOptions(const Arguments& arguments) {
     options.no3d = arguments.Has("--no-3d");
     return options;
 }
-
 
 int RunMoleculeTasks(const std::vector<MoleculeInput>& inputs, const BatchOptions& options,
                      const MoleculeTask& task,

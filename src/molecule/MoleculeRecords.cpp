@@ -166,7 +166,7 @@ bool IsNameCharacter(unsigned char c) {
         return true;
     if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))
         return true;
-    return std::strchr("-+()[]{},=#@!%&'~^$", c) != nullptr && c != '\0';
+    return std::strchr("-+()[]{},=#@!&'~^", c) != nullptr && c != '\0';
 }
 
 } // namespace
@@ -178,8 +178,9 @@ std::optional<MoleculeFormat> MoleculeFormatOfFile(std::string_view path) {
     if (dot == std::string_view::npos)
         return std::nullopt;
     static const std::map<std::string, MoleculeFormat> formats = {
-        {".hin", MoleculeFormat::Hin},   {".sdf", MoleculeFormat::Sdf},     {".mol", MoleculeFormat::Mol},
-        {".mol2", MoleculeFormat::Mol2}, {".smi", MoleculeFormat::Smiles}, {".smiles", MoleculeFormat::Smiles}};
+        {".hin", MoleculeFormat::Hin},    {".sdf", MoleculeFormat::Sdf},
+        {".mol", MoleculeFormat::Mol},    {".mol2", MoleculeFormat::Mol2},
+        {".smi", MoleculeFormat::Smiles}, {".smiles", MoleculeFormat::Smiles}};
     const auto found = formats.find(LowerAscii(file.substr(dot)));
     if (found == formats.end())
         return std::nullopt;
@@ -337,17 +338,18 @@ MoleculeFileSummary ReadMoleculeFile(const std::string& path, const MoleculeRead
         }
         return summary;
     }
-    summary.opened = ScanMoleculeRecords(path, *format, [&](const MoleculeRecord& record, std::string_view text) {
-        const std::string name = UniqueMoleculeName(RecordMoleculeName(record, path, *format), taken);
-        auto molecule = ReadMoleculeRecord(text, *format, record, path, name, options);
-        if (molecule) {
-            ++summary.loaded;
-            onMolecule(std::move(*molecule));
-        } else {
-            ++summary.failed;
-        }
-        return true;
-    });
+    summary.opened =
+        ScanMoleculeRecords(path, *format, [&](const MoleculeRecord& record, std::string_view text) {
+            const std::string name = UniqueMoleculeName(RecordMoleculeName(record, path, *format), taken);
+            auto molecule = ReadMoleculeRecord(text, *format, record, path, name, options);
+            if (molecule) {
+                ++summary.loaded;
+                onMolecule(std::move(*molecule));
+            } else {
+                ++summary.failed;
+            }
+            return true;
+        });
     return summary;
 }
 

@@ -13,7 +13,6 @@
 #include <GraphMol/SanitException.h>
 #include <GraphMol/SmilesParse/SmilesParse.h>
 #include <RDGeneral/RDLog.h>
-
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -41,7 +40,8 @@ public:
         static std::once_flag redirected;
         std::call_once(redirected, [] {
             RDLog::InitLogs();
-            for (const RDLogger& logger : {rdErrorLog, rdWarningLog, rdInfoLog, rdDebugLog, rdAppLog, rdStatusLog}) {
+            for (const RDLogger& logger :
+                 {rdErrorLog, rdWarningLog, rdInfoLog, rdDebugLog, rdAppLog, rdStatusLog}) {
                 if (!logger)
                     continue;
                 logger->ClearTee();

@@ -2,8 +2,8 @@
 // The chemistry of one record (parsing, sanitizing, hydrogens, aromaticity,
 // embedding), done by RDKit; RDKit's own types stay inside RecordParser.cpp.
 
-#include "molecule/MoleculeFiles.h"
 #include "molecule/Molecula.h"
+#include "molecule/MoleculeFiles.h"
 
 #include <optional>
 #include <string>

@@ -11,8 +11,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <span>
 #include <system_error>

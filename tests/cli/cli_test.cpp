@@ -247,7 +247,6 @@ TEST(Cli, UsageErrorsExitTwo) {
     EXPECT_THAT(Cli("--version", dir).out, ::testing::StartsWith("grafida-cli "));
 }
 
-
 // A propane record of an SDF file, carbons 1.5 apart on a line.
 std::string PropaneBlock(const std::string& title) {
     return title + "\n  by hand\n\n"

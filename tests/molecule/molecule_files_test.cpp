@@ -17,9 +17,9 @@
 namespace grafida {
 namespace {
 
-using ::testing::HasSubstr;
 using testing::BareSymbol;
 using testing::ElementDataDirScope;
+using ::testing::HasSubstr;
 using testing::RecordedMessages;
 using testing::ScratchDir;
 
@@ -120,7 +120,8 @@ struct Scanned {
     std::string text;
 };
 
-std::vector<Scanned> Scan(const std::string& path, MoleculeFormat format, std::uint64_t largest = kLargestRecordBytes) {
+std::vector<Scanned> Scan(const std::string& path, MoleculeFormat format,
+                          std::uint64_t largest = kLargestRecordBytes) {
     std::vector<Scanned> records;
     EXPECT_TRUE(ScanMoleculeRecords(
         path, format,
@@ -134,12 +135,18 @@ std::vector<Scanned> Scan(const std::string& path, MoleculeFormat format, std::u
 
 TEST(MoleculeFiles, FormatComesFromTheExtensionInAnyCase) {
     const std::vector<std::pair<std::string, std::optional<MoleculeFormat>>> cases = {
-        {"a/benzene.hin", MoleculeFormat::Hin},  {"B.HIN", MoleculeFormat::Hin},
-        {"lib.sdf", MoleculeFormat::Sdf},        {"lib.SdF", MoleculeFormat::Sdf},
-        {"x.mol", MoleculeFormat::Mol},          {"x.MOL2", MoleculeFormat::Mol2},
-        {"drugs.smi", MoleculeFormat::Smiles},   {"drugs.Smiles", MoleculeFormat::Smiles},
-        {"x.sdf.gz", std::nullopt},              {"matrices.M", std::nullopt},
-        {"dir.sdf/noextension", std::nullopt},   {"mol", std::nullopt},
+        {"a/benzene.hin", MoleculeFormat::Hin},
+        {"B.HIN", MoleculeFormat::Hin},
+        {"lib.sdf", MoleculeFormat::Sdf},
+        {"lib.SdF", MoleculeFormat::Sdf},
+        {"x.mol", MoleculeFormat::Mol},
+        {"x.MOL2", MoleculeFormat::Mol2},
+        {"drugs.smi", MoleculeFormat::Smiles},
+        {"drugs.Smiles", MoleculeFormat::Smiles},
+        {"x.sdf.gz", std::nullopt},
+        {"matrices.M", std::nullopt},
+        {"dir.sdf/noextension", std::nullopt},
+        {"mol", std::nullopt},
     };
     for (const auto& [path, format] : cases) {
         EXPECT_EQ(MoleculeFormatOfFile(path), format) << path;
@@ -257,8 +264,8 @@ MoleculeRecord RecordNumber(std::int64_t number) {
 TEST(MoleculeFiles, MolBlockGivesTheHydrogenDepletedGraphWithAromaticBonds) {
     ElementDataDirScope data;
     RecordedMessages messages;
-    const auto benzene =
-        ReadMoleculeRecord(SdfRecord(kBenzeneBlock), MoleculeFormat::Sdf, RecordNumber(1), "b.sdf", "benzene", {});
+    const auto benzene = ReadMoleculeRecord(SdfRecord(kBenzeneBlock), MoleculeFormat::Sdf, RecordNumber(1),
+                                            "b.sdf", "benzene", {});
     ASSERT_TRUE(benzene);
     EXPECT_EQ(benzene->Name(), "benzene");
     EXPECT_EQ(ElementsOf(*benzene), std::vector<std::string>(6, "C"));
@@ -343,8 +350,9 @@ TEST(MoleculeFiles, ARecordRdkitRefusesIsNamedWithItsNumberAndReason) {
 TEST(MoleculeFiles, AFileLoadsEveryGoodRecordUnderUniqueNames) {
     ElementDataDirScope data;
     ScratchDir dir;
-    const std::string path = dir.write("set_1.sdf", SdfRecord(kBenzeneBlock) + SdfRecord(kBadValenceBlock) +
-                                                       SdfRecord(kChloromethaneBlock) + SdfRecord(kBenzeneBlock));
+    const std::string path =
+        dir.write("set_1.sdf", SdfRecord(kBenzeneBlock) + SdfRecord(kBadValenceBlock) +
+                                   SdfRecord(kChloromethaneBlock) + SdfRecord(kBenzeneBlock));
     // The workspace already holds Benzene; names are one whatever their letter case.
     std::vector<std::string> names = {"Benzene"};
     const auto lower = [](std::string_view text) {
@@ -369,18 +377,19 @@ TEST(MoleculeFiles, AFileLoadsEveryGoodRecordUnderUniqueNames) {
     EXPECT_THAT(messages.errors()[0], HasSubstr("Can not read record 2 of " + path + ": "));
 
     RecordedMessages missing;
-    EXPECT_FALSE(ReadMoleculeFile(dir.file("none.sdf"), {}, [](std::string_view) { return false; },
-                                  [](TMolecula&&) {})
+    EXPECT_FALSE(ReadMoleculeFile(
+                     dir.file("none.sdf"), {}, [](std::string_view) { return false; }, [](TMolecula&&) {})
                      .opened);
-    EXPECT_EQ(missing.errors(), std::vector<std::string>{"Can not read molecule file " + dir.file("none.sdf")});
+    EXPECT_EQ(missing.errors(),
+              std::vector<std::string>{"Can not read molecule file " + dir.file("none.sdf")});
 }
 
 TEST(MoleculeFiles, AMoleculeWithoutCoordinatesKeepsThemAbsentThroughItsWorkFile) {
     ElementDataDirScope data;
     ScratchDir dir;
     RecordedMessages messages;
-    const auto molecule = ReadMoleculeRecord("CCO", MoleculeFormat::Smiles, RecordNumber(1), "s.smi", "ethanol",
-                                             MoleculeReadOptions{.embed3D = false});
+    const auto molecule = ReadMoleculeRecord("CCO", MoleculeFormat::Smiles, RecordNumber(1), "s.smi",
+                                             "ethanol", MoleculeReadOptions{.embed3D = false});
     ASSERT_TRUE(molecule);
     ASSERT_TRUE(molecule->SaveToFile(dir.file("ethanol.TOP")));
     TMolecula reread;

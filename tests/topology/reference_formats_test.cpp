@@ -26,8 +26,8 @@ namespace {
 using testing::RecordedMessages;
 using testing::SameMatrix;
 
-const BasicMatrix kCluj[] = {BasicMatrix::ClujDistance, BasicMatrix::ClujDetour, BasicMatrix::ClujFragDistance,
-                             BasicMatrix::ClujFragDetour};
+const BasicMatrix kCluj[] = {BasicMatrix::ClujDistance, BasicMatrix::ClujDetour,
+                             BasicMatrix::ClujFragDistance, BasicMatrix::ClujFragDetour};
 
 nlohmann::json ValuesOf(const std::string& folder, const std::string& name) {
     std::ifstream json(folder + "/values/" + name + ".json");
@@ -61,8 +61,9 @@ std::set<std::pair<int, int>> EdgesOf(const TMolecula& molecule) {
 
 std::vector<TMolecula> ReadAll(const std::string& path, const MoleculeReadOptions& options) {
     std::vector<TMolecula> molecules;
-    ReadMoleculeFile(path, options, [](std::string_view) { return false; },
-                     [&](TMolecula&& molecule) { molecules.push_back(std::move(molecule)); });
+    ReadMoleculeFile(
+        path, options, [](std::string_view) { return false; },
+        [&](TMolecula&& molecule) { molecules.push_back(std::move(molecule)); });
     return molecules;
 }
 
@@ -97,7 +98,8 @@ void CheckSdfAgainstHin(const std::string& folder, const std::string& name) {
         ASSERT_TRUE(fromSdf[static_cast<size_t>(k)] && fromHin[static_cast<size_t>(k)]);
         // The SDF keeps four decimals of the coordinates, the .HIN file five.
         const double tolerance = code == "D3D" ? 5e-4 : 0;
-        EXPECT_TRUE(SameMatrix(*fromHin[static_cast<size_t>(k)], *fromSdf[static_cast<size_t>(k)], tolerance));
+        EXPECT_TRUE(
+            SameMatrix(*fromHin[static_cast<size_t>(k)], *fromSdf[static_cast<size_t>(k)], tolerance));
     }
     EXPECT_TRUE(messages.errors().empty());
 }
@@ -126,7 +128,9 @@ void CheckSmilesOrderFreeValues(const std::string& folder, const std::string& li
 
     const BasicMatrixSelection selection = SelectionFor(values, false);
     const BasicMatrixResults results = CalcBasicMatrices(*molecule, selection);
-    const auto matrix = [&](BasicMatrix which) -> const TFLOATARRAY& { return *results[static_cast<size_t>(which)]; };
+    const auto matrix = [&](BasicMatrix which) -> const TFLOATARRAY& {
+        return *results[static_cast<size_t>(which)];
+    };
     ASSERT_TRUE(results[static_cast<size_t>(BasicMatrix::Distance)]);
     EXPECT_EQ(HalfSum(matrix(BasicMatrix::Distance)), values["wiener"].get<double>());
     if (HasDetour(values)) {
