@@ -70,16 +70,19 @@ std::vector<MoleculeInput> ExpandMoleculeFiles(const std::vector<std::string>& f
         std::vector<std::string> messages;
         CollectingReporter reporter(messages);
         ReporterScope scope(reporter);
-        const bool read =
-            ScanMoleculeRecords(file, format, [&](const MoleculeRecord& record, std::string_view) {
-                const std::string name =
-                    UniqueMoleculeName(RecordMoleculeName(record, file, format),
-                                       [&](std::string_view n) { return taken.contains(key(n)); });
-                taken.insert(key(name));
-                inputs.push_back(
-                    {file, format, record, name, file + " record " + std::to_string(record.number)});
-                return true;
-            });
+        const size_t before = inputs.size();
+        bool read = ScanMoleculeRecords(file, format, [&](const MoleculeRecord& record, std::string_view) {
+            const std::string name =
+                UniqueMoleculeName(RecordMoleculeName(record, file, format),
+                                   [&](std::string_view n) { return taken.contains(key(n)); });
+            taken.insert(key(name));
+            inputs.push_back({file, format, record, name, file + " record " + std::to_string(record.number)});
+            return true;
+        });
+        if (read && inputs.size() == before) {
+            ReportEmptyMoleculeFile(file);
+            read = false;
+        }
         for (const auto& message : messages)
             std::fprintf(stderr, "grafida-cli: %s: %s\n", file.c_str(), message.c_str());
         if (!read)

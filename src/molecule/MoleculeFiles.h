@@ -79,6 +79,11 @@ std::optional<TMolecula> ReadMoleculeRecord(std::string_view text, MoleculeForma
                                             const MoleculeRecord& record, const std::string& path,
                                             const std::string& name, const MoleculeReadOptions& options);
 
+// Shows "Can not read molecule file %s: it holds no molecule", for a file of
+// records in which no record was found (an empty file, a MOL2 file without
+// @<TRIPOS>MOLECULE).
+void ReportEmptyMoleculeFile(const std::string& path);
+
 // Does RDKit's one-time set-up (element tables, logging) now. A program that forks a
 // process per record calls it first, so that the set-up is shared, not repeated.
 void PrepareRecordReading();
@@ -92,7 +97,8 @@ struct MoleculeFileSummary {
 // Reads every molecule of a file of any supported format, passing each that loads
 // to onMolecule. A .HIN file's molecule keeps its file's name; a record's name is
 // made unique against taken (onMolecule is expected to make the name taken, so that
-// two records of one title get two names). Bad records are reported and skipped.
+// two records of one title get two names). Bad records are reported and skipped; a
+// file without any record is reported too.
 MoleculeFileSummary ReadMoleculeFile(const std::string& path, const MoleculeReadOptions& options,
                                      const std::function<bool(std::string_view)>& taken,
                                      const std::function<void(TMolecula&&)>& onMolecule);

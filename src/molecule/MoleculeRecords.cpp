@@ -20,6 +20,7 @@ namespace {
 
 constexpr const char* kCannotReadFile = "Can not read molecule file %s";
 constexpr const char* kCannotReadRecord = "Can not read record %d of %s: %s";
+constexpr const char* kNoRecord = "Can not read molecule file %s: it holds no molecule";
 
 // Names longer than this would make work and matrix file names too long to create.
 constexpr size_t kLongestName = 100;
@@ -314,6 +315,10 @@ std::optional<TMolecula> ReadMoleculeRecord(std::string_view text, MoleculeForma
     return molecule;
 }
 
+void ReportEmptyMoleculeFile(const std::string& path) {
+    ShowError(kNoRecord, path);
+}
+
 void PrepareRecordReading() {
     WarmUpRecordParser();
 }
@@ -338,8 +343,10 @@ MoleculeFileSummary ReadMoleculeFile(const std::string& path, const MoleculeRead
         }
         return summary;
     }
+    int records = 0;
     summary.opened =
         ScanMoleculeRecords(path, *format, [&](const MoleculeRecord& record, std::string_view text) {
+            ++records;
             const std::string name = UniqueMoleculeName(RecordMoleculeName(record, path, *format), taken);
             auto molecule = ReadMoleculeRecord(text, *format, record, path, name, options);
             if (molecule) {
@@ -350,6 +357,8 @@ MoleculeFileSummary ReadMoleculeFile(const std::string& path, const MoleculeRead
             }
             return true;
         });
+    if (summary.opened && records == 0)
+        ReportEmptyMoleculeFile(path);
     return summary;
 }
 

@@ -376,6 +376,15 @@ TEST(MoleculeFiles, AFileLoadsEveryGoodRecordUnderUniqueNames) {
     ASSERT_EQ(messages.errors().size(), 1u);
     EXPECT_THAT(messages.errors()[0], HasSubstr("Can not read record 2 of " + path + ": "));
 
+    RecordedMessages empty;
+    EXPECT_EQ(ReadMoleculeFile(
+                  dir.write("empty.smi", "# nothing here\n\n"), {}, [](std::string_view) { return false; },
+                  [](TMolecula&&) {})
+                  .loaded,
+              0);
+    EXPECT_EQ(empty.errors(), std::vector<std::string>{"Can not read molecule file " + dir.file("empty.smi") +
+                                                       ": it holds no molecule"});
+
     RecordedMessages missing;
     EXPECT_FALSE(ReadMoleculeFile(
                      dir.file("none.sdf"), {}, [](std::string_view) { return false; }, [](TMolecula&&) {})
