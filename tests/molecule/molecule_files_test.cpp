@@ -327,6 +327,47 @@ TEST(MoleculeFiles, SmilesGivesAtomsInStringOrderAndRepeatableCoordinates) {
     EXPECT_TRUE(messages.errors().empty());
 }
 
+TEST(MoleculeFiles, Mol2GivesTheGraphWithTriposAtomTypes) {
+    ElementDataDirScope data;
+    RecordedMessages messages;
+    // Ethanol with all its hydrogens, C1 C2 O1 first.
+    const std::string ethanol = R"(@<TRIPOS>MOLECULE
+ethanol
+ 9 8 0 0 0
+SMALL
+NO_CHARGES
+
+@<TRIPOS>ATOM
+      1 C1         -0.7480    0.0150    0.0240 C.3     1  ETH1        0.0000
+      2 C2          0.7660   -0.0140   -0.0160 C.3     1  ETH1        0.0000
+      3 O1          1.1730   -1.3650    0.0390 O.3     1  ETH1        0.0000
+      4 H1         -1.1180    1.0410   -0.0180 H       1  ETH1        0.0000
+      5 H2         -1.1150   -0.4950    0.9180 H       1  ETH1        0.0000
+      6 H3         -1.1550   -0.4890   -0.8550 H       1  ETH1        0.0000
+      7 H4          1.1460    0.4950   -0.9050 H       1  ETH1        0.0000
+      8 H5          1.1220    0.5120    0.8740 H       1  ETH1        0.0000
+      9 H6          2.1420   -1.3890    0.0140 H       1  ETH1        0.0000
+@<TRIPOS>BOND
+     1     1     2    1
+     2     2     3    1
+     3     1     4    1
+     4     1     5    1
+     5     1     6    1
+     6     2     7    1
+     7     2     8    1
+     8     3     9    1
+)";
+    const auto molecule =
+        ReadMoleculeRecord(ethanol, MoleculeFormat::Mol2, RecordNumber(1), "e.mol2", "ethanol", {});
+    ASSERT_TRUE(molecule);
+    EXPECT_EQ(ElementsOf(*molecule), (std::vector<std::string>{"C", "C", "O"}));
+    EXPECT_EQ(HydrogensOf(*molecule), (std::vector<int>{3, 2, 1}));
+    EXPECT_EQ(BondsOf(*molecule), (std::vector<GraphBond>{{1, 2, "s"}, {2, 3, "s"}}));
+    EXPECT_EQ(molecule->Atoms[2].AtomType(), "O.3");
+    EXPECT_DOUBLE_EQ(molecule->Atoms[2].X(), 1.173);
+    EXPECT_TRUE(messages.errors().empty());
+}
+
 TEST(MoleculeFiles, ARecordRdkitRefusesIsNamedWithItsNumberAndReason) {
     ElementDataDirScope data;
     const std::vector<std::tuple<std::string, MoleculeFormat, std::string>> cases = {
