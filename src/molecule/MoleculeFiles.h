@@ -98,7 +98,9 @@ struct MoleculeFileSummary {
 // to onMolecule. A .HIN file's molecule keeps its file's name; a record's name is
 // made unique against taken (onMolecule is expected to make the name taken, so that
 // two records of one title get two names). Bad records are reported and skipped; a
-// file without any record is reported too.
+// file without any record is reported too. The progress bar follows the bytes
+// read; a cancel stops reading (ComputationCancelled), and the molecules already
+// passed to onMolecule stay where onMolecule put them.
 MoleculeFileSummary ReadMoleculeFile(const std::string& path, const MoleculeReadOptions& options,
                                      const std::function<bool(std::string_view)>& taken,
                                      const std::function<void(TMolecula&&)>& onMolecule);

@@ -6,10 +6,12 @@
 #include "molecule/MoleculeFiles.h"
 #include "molecule/RecordParser.h"
 #include "molecule/TextFields.h"
+#include "numeric/Progress.h"
 #include "numeric/Reporter.h"
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <vector>
@@ -343,10 +345,17 @@ MoleculeFileSummary ReadMoleculeFile(const std::string& path, const MoleculeRead
         }
         return summary;
     }
+    // The bar follows the bytes read, since the number of records is unknown.
+    constexpr std::uint64_t kBytesPerStep = 64 << 10;
+    std::error_code noSize;
+    const std::uintmax_t size = std::filesystem::file_size(path, noSize);
+    ProgressGuard progress(noSize ? 1 : static_cast<std::int64_t>(size / kBytesPerStep) + 1);
+    std::uint64_t stepped = 0;
     int records = 0;
     summary.opened =
         ScanMoleculeRecords(path, *format, [&](const MoleculeRecord& record, std::string_view text) {
             ++records;
+            CheckCancelled();
             const std::string name = UniqueMoleculeName(RecordMoleculeName(record, path, *format), taken);
             auto molecule = ReadMoleculeRecord(text, *format, record, path, name, options);
             if (molecule) {
@@ -355,6 +364,8 @@ MoleculeFileSummary ReadMoleculeFile(const std::string& path, const MoleculeRead
             } else {
                 ++summary.failed;
             }
+            for (; stepped < (record.offset + record.length) / kBytesPerStep; ++stepped)
+                progress.Step();
             return true;
         });
     if (summary.opened && records == 0)

@@ -4,6 +4,7 @@
 
 #include "MoleculeTesting.h"
 #include "molecule/MoleculeFiles.h"
+#include "numeric/Progress.h"
 #include "support/RecordingReporter.h"
 
 #include <algorithm>
@@ -432,6 +433,37 @@ TEST(MoleculeFiles, AFileLoadsEveryGoodRecordUnderUniqueNames) {
                      .opened);
     EXPECT_EQ(missing.errors(),
               std::vector<std::string>{"Can not read molecule file " + dir.file("none.sdf")});
+}
+
+// Asks to stop once the reader has handed over its first molecule.
+class StopAfterFirst final : public ProgressSink {
+public:
+    explicit StopAfterFirst(const int& loaded) : loaded_(loaded) {}
+    void Start(std::int64_t) override {}
+    void Step() override {}
+    void Done() override { ++done; }
+    bool CancelRequested() override { return loaded_ >= 1; }
+    int done = 0;
+
+private:
+    const int& loaded_;
+};
+
+TEST(MoleculeFiles, CancellingStopsReadingAndKeepsWhatWasHandedOver) {
+    ElementDataDirScope data;
+    ScratchDir dir;
+    const std::string path = dir.write(
+        "three.sdf", SdfRecord(kBenzeneBlock) + SdfRecord(kChloromethaneBlock) + SdfRecord(kBenzeneBlock));
+    int loaded = 0;
+    StopAfterFirst sink(loaded);
+    {
+        ProgressSinkScope scope(sink);
+        EXPECT_THROW(ReadMoleculeFile(
+                         path, {}, [](std::string_view) { return false; }, [&](TMolecula&&) { ++loaded; }),
+                     ComputationCancelled);
+    }
+    EXPECT_EQ(loaded, 1);
+    EXPECT_EQ(sink.done, 1); // the bar ends on the way out
 }
 
 TEST(MoleculeFiles, AMoleculeWithoutCoordinatesKeepsThemAbsentThroughItsWorkFile) {
