@@ -31,6 +31,7 @@ std::string Field(const std::string& text) {
 
 std::string Cell(const Descriptor& descriptor) {
     struct {
+        std::string operator()(std::monostate) const { return {}; }
         std::string operator()(const std::string& text) const { return Field(text); }
         std::string operator()(int count) const { return std::to_string(count); }
         std::string operator()(double value) const { return Number(value); }
@@ -51,11 +52,11 @@ std::string Row(const MoleculeIndices& m) {
 } // namespace
 
 int RunIndices(const std::vector<std::string>& words) {
-    const Arguments arguments(words, {"--jobs", "--timeout"}, {"--quiet"});
+    const Arguments arguments(words, {"--jobs", "--timeout"}, {"--quiet", "--no-3d"});
     const BatchOptions batch = ReadBatchOptions(arguments);
     const std::vector<std::string>& files = arguments.Operands();
     if (files.empty())
-        throw UsageError("indices needs at least one .hin file");
+        throw UsageError("indices needs at least one molecule file");
 
     std::string header;
     for (const char* column : MoleculeIndexColumns())
@@ -63,13 +64,16 @@ int RunIndices(const std::vector<std::string>& words) {
     std::printf("%s\n", header.c_str());
     std::fflush(stdout);
 
+    int failed = 0;
+    const std::vector<MoleculeInput> inputs = ExpandMoleculeFiles(files, failed);
+    const MoleculeReadOptions read{.embed3D = !batch.no3d};
     const int status = RunMoleculeTasks(
-        files, batch,
-        [](const std::string& file, const std::string& workDir, std::string& output) {
-            const auto molecule = ReadMolecule(file, workDir);
+        inputs, batch,
+        [&](const MoleculeInput& input, const std::string& workDir, std::string& output) {
+            const auto molecule = ReadMolecule(input, workDir, read);
             if (!molecule)
                 return false;
-            const auto indices = CalcMoleculeIndices(*molecule);
+            const auto indices = CalcMoleculeIndices(*molecule, !batch.no3d);
             if (!indices)
                 return false;
             output = Row(*indices);
@@ -80,7 +84,7 @@ int RunIndices(const std::vector<std::string>& words) {
             return true;
         });
     std::fflush(stdout);
-    return status;
+    return failed ? 1 : status;
 }
 
 } // namespace grafida::cli

@@ -52,15 +52,17 @@ std::string JoinLines(const std::vector<std::string>& lines, const char* end) {
 
 int RunMatrices(const std::vector<std::string>& words) {
     const Arguments arguments(words, {"--only", "--width", "--decimals", "--out", "--jobs", "--timeout"},
-                              {"--formatted", "--quiet"});
-    const BasicMatrixSelection selection = ParseSelection(arguments.Value("--only"));
+                              {"--formatted", "--quiet", "--no-3d"});
+    BasicMatrixSelection selection = ParseSelection(arguments.Value("--only"));
     const auto width = static_cast<std::uint8_t>(arguments.Integer("--width", 4, 0, 255));
     const auto decimals = static_cast<std::uint8_t>(arguments.Integer("--decimals", 2, 0, 255));
     const bool formatted = arguments.Has("--formatted");
     const BatchOptions batch = ReadBatchOptions(arguments);
+    if (batch.no3d)
+        selection[static_cast<size_t>(BasicMatrix::Distance3D)] = false;
     const std::vector<std::string>& files = arguments.Operands();
     if (files.empty())
-        throw UsageError("matrices needs at least one .hin file");
+        throw UsageError("matrices needs at least one molecule file");
 
     const auto out = arguments.Value("--out");
     if (out) {
@@ -69,17 +71,20 @@ int RunMatrices(const std::vector<std::string>& words) {
         if (!std::filesystem::is_directory(*out))
             throw UsageError("--out " + *out + " is not a folder that can be created");
     }
+    int failed = 0;
+    const std::vector<MoleculeInput> inputs = ExpandMoleculeFiles(files, failed);
+    const MoleculeReadOptions read{.embed3D = !batch.no3d};
     // Two inputs of one molecule name would write the same output file.
     std::map<std::string, std::size_t> firstOfName;
-    std::vector<bool> duplicate(files.size(), false);
+    std::vector<bool> duplicate(inputs.size(), false);
     if (out)
-        for (std::size_t i = 0; i < files.size(); ++i)
-            if (!firstOfName.emplace(MoleculeNameOfFile(files[i]), i).second)
+        for (std::size_t i = 0; i < inputs.size(); ++i)
+            if (!firstOfName.emplace(inputs[i].name, i).second)
                 duplicate[i] = true;
 
     const char* lineEnd = out ? "\r\n" : "\n";
-    auto task = [&](const std::string& file, const std::string& workDir, std::string& output) {
-        const auto molecule = ReadMolecule(file, workDir);
+    auto task = [&](const MoleculeInput& input, const std::string& workDir, std::string& output) {
+        const auto molecule = ReadMolecule(input, workDir, read);
         if (!molecule)
             return false;
         const BasicMatrixResults results = CalcBasicMatrices(*molecule, selection);
@@ -101,19 +106,17 @@ int RunMatrices(const std::vector<std::string>& words) {
         output = JoinLines(text.lines, lineEnd);
         return ok;
     };
-    std::vector<std::string> runnable;
-    std::vector<std::size_t> original;
-    int status = 0;
-    for (std::size_t i = 0; i < files.size(); ++i) {
+    std::vector<MoleculeInput> runnable;
+    int status = failed ? 1 : 0;
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
         if (duplicate[i]) {
             std::fprintf(stderr, "grafida-cli: %s: molecule %s was already read from %s; skipped\n",
-                         files[i].c_str(), MoleculeNameOfFile(files[i]).c_str(),
-                         files[firstOfName[MoleculeNameOfFile(files[i])]].c_str());
+                         inputs[i].label.c_str(), inputs[i].name.c_str(),
+                         inputs[firstOfName[inputs[i].name]].label.c_str());
             status = 1;
             continue;
         }
-        runnable.push_back(files[i]);
-        original.push_back(i);
+        runnable.push_back(inputs[i]);
     }
     const int runStatus =
         RunMoleculeTasks(runnable, batch, task, [&](std::size_t index, const std::string& text) {
@@ -121,10 +124,10 @@ int RunMatrices(const std::vector<std::string>& words) {
                 std::fwrite(text.data(), 1, text.size(), stdout);
                 return true;
             }
-            const std::string target = *out + "/" + MoleculeNameOfFile(files[original[index]]) + ".M";
+            const std::string target = *out + "/" + runnable[index].name + ".M";
             if (WriteFileAtomically(target, text))
                 return true;
-            std::fprintf(stderr, "grafida-cli: %s: cannot write %s\n", runnable[index].c_str(),
+            std::fprintf(stderr, "grafida-cli: %s: cannot write %s\n", runnable[index].label.c_str(),
                          target.c_str());
             return false;
         });

@@ -1,10 +1,12 @@
 #pragma once
 // What the molecule subcommands share: the private work folder, reading a molecule
-// the way the program does (HIN file → work file → molecule), and running one task
-// per input file with jobs, time limit, progress and error reporting.
+// the way the program does (molecule file → work file → molecule), and running one
+// task per molecule with jobs, time limit, progress and error reporting. A .HIN file
+// is one molecule; an SDF, MOL2 or SMILES file one molecule per record.
 
 #include "cli/Arguments.h"
 #include "molecule/Molecula.h"
+#include "molecule/MoleculeFiles.h"
 
 #include <functional>
 #include <optional>
@@ -26,8 +28,26 @@ private:
     std::string path_;
 };
 
-// Reads a .HIN file, writes its work file into workDir and reads that back, as the
+// One molecule to work on: a .HIN file (any file of another extension is read as
+// one too), or one record of a file of records.
+struct MoleculeInput {
+    std::string file;
+    MoleculeFormat format = MoleculeFormat::Hin;
+    std::optional<MoleculeRecord> record;
+    // The molecule's name: a .HIN file's own; a record's made unique within the run.
+    std::string name;
+    // How messages name the input: the file, with the record's number for a record.
+    std::string label;
+};
+
+// The molecules of files, in order. A file of records that cannot be read has been
+// named on stderr and counts in failed.
+std::vector<MoleculeInput> ExpandMoleculeFiles(const std::vector<std::string>& files, int& failed);
+
+// Reads one input, writes its work file into workDir and reads that back, as the
 // program does before every command; the failing step has said why.
+std::optional<TMolecula> ReadMolecule(const MoleculeInput& input, const std::string& workDir,
+                                      const MoleculeReadOptions& options = {});
 std::optional<TMolecula> ReadMolecule(const std::string& hinFile, const std::string& workDir);
 
 // The options every molecule subcommand takes.
@@ -35,17 +55,19 @@ struct BatchOptions {
     int jobs = 1;
     std::optional<double> timeoutSeconds;
     bool quiet = false;
+    // --no-3d: SMILES are not embedded and no 3D distances are computed.
+    bool no3d = false;
 };
 BatchOptions ReadBatchOptions(const Arguments& arguments);
 
 // Work for one input: fills output (printed or written by the caller) and says
 // whether it succeeded; its messages are collected through the reporter.
 using MoleculeTask =
-    std::function<bool(const std::string& file, const std::string& workDir, std::string& output)>;
+    std::function<bool(const MoleculeInput& input, const std::string& workDir, std::string& output)>;
 
-// Runs task over files; calls accept(index, output) in input order for each success.
+// Runs task over inputs; calls accept(index, output) in input order for each success.
 // Failures are named on stderr with their messages. Returns the exit status (0 or 1).
-int RunMoleculeTasks(const std::vector<std::string>& files, const BatchOptions& options,
+int RunMoleculeTasks(const std::vector<MoleculeInput>& inputs, const BatchOptions& options,
                      const MoleculeTask& task,
                      const std::function<bool(std::size_t index, const std::string& output)>& accept);
 

@@ -12,7 +12,7 @@ namespace {
 const char* kUsage = R"(Usage: grafida-cli COMMAND [OPTIONS] FILE...
 
 Commands:
-  matrices [--only CODES] [--width W] [--decimals D] [--formatted] [--out DIR] FILE.hin...
+  matrices [--only CODES] [--width W] [--decimals D] [--formatted] [--out DIR] FILE...
       The basic matrices of each molecule (AD, CON, DI, D3D, DE, CjDi, CjDe,
       CFDi, CFDe; --only takes a comma list of these codes) as matrix text, to
       standard output or, with --out, to DIR/<molecule>.M. Width and decimals
@@ -20,7 +20,7 @@ Commands:
   eigen [--width W] [--decimals D] [--iterations N] [--error E] [--formatted] FILE.M [NAME...]
       Eigenvalues and eigenvectors of the named matrices of an .M file (all
       square ones by default), as the Eigenvalues command prints them.
-  indices FILE.hin...
+  indices FILE...
       One CSV row per molecule: vertices, edges, Randic index, Wiener index,
       half sums of the combinatorial distance, detour, combinatorial detour and
       3D distance matrices, the Cluj indices IP and IE, and the extreme
@@ -30,6 +30,12 @@ Options of matrices and indices:
   --jobs N       molecules computed in parallel (default: the number of cores)
   --timeout S    skip a molecule that takes longer than S seconds
   --quiet        no progress bar (it is drawn only when standard error is a terminal)
+  --no-3d        no 3D embedding of SMILES and no 3D distances (D3D left out,
+                 the distance3d column left empty)
+
+Molecule files: .hin (one molecule), .sdf, .mol, .mol2, .smi and .smiles (one
+molecule per record; a record that cannot be read is named and counts as a
+failed input). Any other file is read as .hin.
 
   --help         this text
   --version      the program's version

@@ -1,5 +1,7 @@
 #include "molecule/Molecula.h"
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 namespace grafida {
@@ -68,6 +70,12 @@ const TAtomProperty* TAtomProperties::FindByName(std::string_view name) const {
 
 TAtomProperty* TAtomProperties::FindByName(std::string_view name) {
     return const_cast<TAtomProperty*>(static_cast<const TAtomProperties&>(*this).FindByName(name));
+}
+
+bool TMolecula::HasCoordinates() const {
+    return Atoms.Count() == 0 || std::any_of(Atoms.begin(), Atoms.end(), [](const TAtom& atom) {
+               return !std::isnan(atom.X()) || !std::isnan(atom.Y()) || !std::isnan(atom.Z());
+           });
 }
 
 void TMolecula::Clear() {

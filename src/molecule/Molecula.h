@@ -150,6 +150,10 @@ public:
     TLegList Bonds;
 
     int VertexCount() const { return Atoms.Count(); }
+    // False when no atom has a position (all coordinates NaN): a SMILES whose 3D
+    // embedding failed or was not asked for. A single bad coordinate is damage,
+    // not absence, and the 3D distances report it as such.
+    bool HasCoordinates() const;
     // Empties the molecule: name, atoms, bonds and properties.
     void Clear();
 

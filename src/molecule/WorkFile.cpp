@@ -11,7 +11,9 @@
 #include "numeric/TextTarget.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <span>
 #include <system_error>
@@ -42,6 +44,20 @@ std::string NeighbourLine(const TIntList& neighbours) {
     for (const std::int32_t vertex : neighbours.Values())
         line += std::to_string(vertex) + " ";
     return line;
+}
+
+// A molecule without coordinates (a SMILES that could not be embedded) keeps them
+// as "nan" through its work file.
+constexpr std::string_view kNoCoordinate = "nan";
+
+std::string CoordinateField(double value) {
+    return std::isfinite(value) ? FormatC("%.5g", value) : std::string(kNoCoordinate);
+}
+
+std::optional<double> CoordinateOfField(std::string_view field) {
+    if (field == kNoCoordinate)
+        return std::numeric_limits<double>::quiet_NaN();
+    return ParseNumber(field);
 }
 
 // Parses a line that holds exactly count integers, each within [low, high].
@@ -86,9 +102,9 @@ std::optional<TAtom> ReadAtomBlock(const std::vector<std::string_view>& lines, s
     const auto coordinates = SplitFields(lines[header + 2]);
     if (coordinates.size() != 3)
         return std::nullopt;
-    const auto x = ParseNumber(coordinates[0]);
-    const auto y = ParseNumber(coordinates[1]);
-    const auto z = ParseNumber(coordinates[2]);
+    const auto x = CoordinateOfField(coordinates[0]);
+    const auto y = CoordinateOfField(coordinates[1]);
+    const auto z = CoordinateOfField(coordinates[2]);
     std::int64_t positions[2];
     std::int64_t hydrogens[1];
     if (!x || !y || !z || !ReadIntegers(lines[header + 3], 1, INT32_MAX, positions) ||
@@ -167,7 +183,8 @@ bool TMolecula::SaveToFile(const std::string& fileName) const {
             lines.push_back("atom " + std::to_string(k + 1));
             lines.push_back(PaddedTo4(element.Symbol) + PaddedTo4(atom.AtomType()) +
                             FormatC(" %d %d %d", element.AtomicNumber, element.Group, element.Period));
-            lines.push_back(FormatC("%.5g %.5g %.5g", atom.X(), atom.Y(), atom.Z()));
+            lines.push_back(CoordinateField(atom.X()) + " " + CoordinateField(atom.Y()) + " " +
+                            CoordinateField(atom.Z()));
             lines.push_back(std::to_string(atom.SourceNumber()) + " " + std::to_string(atom.Number()));
             lines.push_back(std::to_string(atom.HydrogenCount()));
             lines.push_back(NeighbourLine(atom.Neighbours()));

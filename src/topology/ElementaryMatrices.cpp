@@ -11,6 +11,8 @@ namespace grafida {
 
 namespace {
 
+constexpr const char* kNoCoordinates = "Molecule %s has no 3D coordinates";
+
 bool IsVertex(const TMolecula& molecule, std::int32_t vertex) {
     return vertex >= 1 && vertex <= molecule.VertexCount();
 }
@@ -81,6 +83,10 @@ std::unique_ptr<TFLOATARRAY> CalcDistance3D(const TMolecula& molecule) {
     const int n = molecule.VertexCount();
     if (n <= 0) {
         ShowError(messages::kErrorCalculating, "distance 3D");
+        return nullptr;
+    }
+    if (!molecule.HasCoordinates()) {
+        ShowError(kNoCoordinates, molecule.Name());
         return nullptr;
     }
     auto result = TryNewMatrix(n, n);

@@ -18,7 +18,8 @@ std::unique_ptr<TFLOATARRAY> CalcAdjacency(const TMolecula& molecule);
 std::unique_ptr<TFLOATARRAY> CalcConnectivity(const TMolecula& molecule);
 
 // Euclidean distances between all atoms, bonded or not, in the file's units; named
-// molecule + "_D3D". Fails with "ERROR DIURING CALCULATING distance 3D".
+// molecule + "_D3D". Fails with "ERROR DIURING CALCULATING distance 3D", or with
+// "Molecule %s has no 3D coordinates" for a molecule without them.
 std::unique_ptr<TFLOATARRAY> CalcDistance3D(const TMolecula& molecule);
 
 } // namespace grafida

@@ -11,11 +11,19 @@
 
 namespace grafida {
 
+namespace {
+std::variant<std::monostate, std::string, int, double> Optional(const std::optional<double>& value) {
+    if (value)
+        return *value;
+    return std::monostate{};
+}
+} // namespace
+
 std::vector<Descriptor> DescriptorTable(const MoleculeIndices& m) {
     return {
         {"molecule", m.molecule},   {"vertices", m.vertices},      {"edges", m.edges},
         {"randic", m.randic},       {"wiener", m.wiener},          {"comb_distance", m.combDistance},
-        {"detour", m.detour},       {"comb_detour", m.combDetour}, {"distance3d", m.distance3d},
+        {"detour", m.detour},       {"comb_detour", m.combDetour}, {"distance3d", Optional(m.distance3d)},
         {"IP_CjDi", m.cluj[0]},     {"IE_CjDi", m.cluj[1]},        {"IP_CjDe", m.cluj[2]},
         {"IE_CjDe", m.cluj[3]},     {"IP_CFDi", m.cluj[4]},        {"IE_CFDi", m.cluj[5]},
         {"IP_CFDe", m.cluj[6]},     {"IE_CFDe", m.cluj[7]},        {"ad_eig_max", m.adEigMax},
@@ -60,10 +68,11 @@ std::optional<double> HalfSumOfCombinatorial(const TFLOATARRAY& matrix) {
 
 } // namespace
 
-std::optional<MoleculeIndices> CalcMoleculeIndices(const TMolecula& molecule) {
+std::optional<MoleculeIndices> CalcMoleculeIndices(const TMolecula& molecule, bool with3D) {
     BasicMatrixSelection selection{};
     selection.fill(true);
     selection[static_cast<int>(BasicMatrix::Connectivity)] = false;
+    selection[static_cast<int>(BasicMatrix::Distance3D)] = with3D && molecule.HasCoordinates();
     const BasicMatrixResults matrices = CalcBasicMatrices(molecule, selection);
     for (int k = 0; k < kBasicMatrixCount; ++k)
         if (selection[static_cast<size_t>(k)] && !matrices[static_cast<size_t>(k)])
@@ -79,7 +88,8 @@ std::optional<MoleculeIndices> CalcMoleculeIndices(const TMolecula& molecule) {
     indices.randic = RandicIndex(molecule);
     indices.wiener = HalfSum(matrix(BasicMatrix::Distance));
     indices.detour = HalfSum(matrix(BasicMatrix::Detour));
-    indices.distance3d = HalfSum(matrix(BasicMatrix::Distance3D));
+    if (selection[static_cast<int>(BasicMatrix::Distance3D)])
+        indices.distance3d = HalfSum(matrix(BasicMatrix::Distance3D));
     const auto combDistance = HalfSumOfCombinatorial(matrix(BasicMatrix::Distance));
     const auto combDetour = HalfSumOfCombinatorial(matrix(BasicMatrix::Detour));
     if (!combDistance || !combDetour)

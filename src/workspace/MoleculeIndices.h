@@ -22,18 +22,19 @@ struct MoleculeIndices {
     double combDistance = 0;
     double detour = 0;
     double combDetour = 0;
-    double distance3d = 0;
+    // Empty when the molecule has no coordinates or the 3D distances were not asked for.
+    std::optional<double> distance3d;
     // IP and IE of CjDi, CjDe, CFDi, CFDe in that order (IE over the bonds).
     std::array<double, 8> cluj{};
     double adEigMax = 0;
     double adEigMin = 0;
 };
 
-// One cell of the descriptor table: its column's name and its value (the molecule's
-// name, a count or a number).
+// One cell of the descriptor table: its column's name and its value (none, where the
+// molecule has no such value, e.g. no coordinates; the molecule's name, a count or a number).
 struct Descriptor {
     const char* column;
-    std::variant<std::string, int, double> value;
+    std::variant<std::monostate, std::string, int, double> value;
 };
 
 // The descriptors of a molecule as (column name, value) pairs in table order: the one
@@ -44,8 +45,8 @@ std::vector<Descriptor> DescriptorTable(const MoleculeIndices& indices);
 const std::array<const char*, 19>& MoleculeIndexColumns();
 
 // All indices of a molecule; nothing (after the failing builder has said why) when a
-// matrix cannot be built.
-std::optional<MoleculeIndices> CalcMoleculeIndices(const TMolecula& molecule);
+// matrix cannot be built. with3D false leaves the 3D distances out.
+std::optional<MoleculeIndices> CalcMoleculeIndices(const TMolecula& molecule, bool with3D = true);
 
 // Randić's connectivity index: the sum over bonds of (deg(a) · deg(b))^(-1/2).
 double RandicIndex(const TMolecula& molecule);

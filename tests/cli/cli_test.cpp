@@ -247,5 +247,74 @@ TEST(Cli, UsageErrorsExitTwo) {
     EXPECT_THAT(Cli("--version", dir).out, ::testing::StartsWith("grafida-cli "));
 }
 
+// A propane record of an SDF file, carbons 1.5 apart on a line.
+std::string PropaneBlock(const std::string& title) {
+    return title + "\n  by hand\n\n"
+                   "  3  2  0  0  0  0  0  0  0  0999 V2000\n"
+                   "    0.0000    0.0000    0.0000 C   0  0  0  0  0  0  0  0  0  0  0  0\n"
+                   "    1.5000    0.0000    0.0000 C   0  0  0  0  0  0  0  0  0  0  0  0\n"
+                   "    3.0000    0.0000    0.0000 C   0  0  0  0  0  0  0  0  0  0  0  0\n"
+                   "  1  2  1  0  0  0  0\n"
+                   "  2  3  1  0  0  0  0\n"
+                   "M  END\n$$$$\n";
+}
+
+TEST(Cli, EveryRecordOfALibraryIsOneMoleculeAndABadRecordFailsAlone) {
+    ScratchDir dir;
+    // The middle record has a carbon with five bonds.
+    const std::string bad = "bad\n  by hand\n\n"
+                            "  6  5  0  0  0  0  0  0  0  0999 V2000\n"
+                            "    0.0000    0.0000    0.0000 C   0  0  0  0  0  0  0  0  0  0  0  0\n"
+                            "    1.5000    0.0000    0.0000 C   0  0  0  0  0  0  0  0  0  0  0  0\n"
+                            "   -1.5000    0.0000    0.0000 C   0  0  0  0  0  0  0  0  0  0  0  0\n"
+                            "    0.0000    1.5000    0.0000 C   0  0  0  0  0  0  0  0  0  0  0  0\n"
+                            "    0.0000   -1.5000    0.0000 C   0  0  0  0  0  0  0  0  0  0  0  0\n"
+                            "    0.0000    0.0000    1.5000 C   0  0  0  0  0  0  0  0  0  0  0  0\n"
+                            "  1  2  1  0  0  0  0\n  1  3  1  0  0  0  0\n  1  4  1  0  0  0  0\n"
+                            "  1  5  1  0  0  0  0\n  1  6  1  0  0  0  0\nM  END\n$$$$\n";
+    const std::string library = dir.write("my_library.SDF", PropaneBlock("propane") + bad + PropaneBlock(""));
+    const std::string smiles = dir.write("set.smi", "CCC propane\nc1ccccc1 benzene\n");
+
+    const CliRun indices = Cli("indices --quiet --no-3d " + library + " " + smiles, dir);
+    EXPECT_EQ(indices.status, 1);
+    EXPECT_THAT(indices.err, ::testing::HasSubstr("Can not read record 2 of " + library + ": "));
+    EXPECT_THAT(indices.err, ::testing::HasSubstr("valence"));
+    // propane, the untitled third record, then the SMILES: propane again and benzene.
+    std::vector<std::string> molecules;
+    std::istringstream lines(indices.out);
+    std::string line;
+    std::getline(lines, line);
+    while (std::getline(lines, line))
+        molecules.push_back(line.substr(0, line.find(',')));
+    EXPECT_EQ(molecules, (std::vector<std::string>{"propane", "my-library-3", "propane-2", "benzene"}));
+    const auto row = IndicesRow(indices.out, "propane-2");
+    EXPECT_EQ(Field(row, "wiener"), 4);
+    EXPECT_EQ(row.at("distance3d"), ""); // --no-3d
+    EXPECT_EQ(Field(IndicesRow(indices.out, "propane"), "wiener"), 4);
+
+    const std::string out = dir.file("out");
+    const CliRun matrices = Cli("matrices --quiet --only AD,D3D --out " + out + " " + library, dir);
+    EXPECT_EQ(matrices.status, 1);
+    EXPECT_TRUE(std::filesystem::exists(out + "/propane.M"));
+    EXPECT_TRUE(std::filesystem::exists(out + "/my-library-3.M"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out), {}), 2);
+    const TContainer read = ReadMatrices(ReadFile(out + "/propane.M"), dir);
+    ASSERT_EQ(read.Count(), 2);
+    EXPECT_EQ(*read.ItemAs<TFLOATARRAY>(1),
+              TFLOATARRAY("propane_D3D", {{0, 1.5, 3}, {1.5, 0, 1.5}, {3, 1.5, 0}}));
+}
+
+TEST(Cli, ASmilesWithoutCoordinatesSaysSoForItsDistances) {
+    ScratchDir dir;
+    const std::string smiles = dir.write("one.smi", "CCO ethanol\n");
+    const CliRun withEmbedding = Cli("indices --quiet " + smiles, dir);
+    ASSERT_EQ(withEmbedding.status, 0) << withEmbedding.err;
+    EXPECT_GT(Field(IndicesRow(withEmbedding.out, "ethanol"), "distance3d"), 3);
+    const CliRun no3d = Cli("matrices --quiet --no-3d " + smiles, dir);
+    ASSERT_EQ(no3d.status, 0) << no3d.err;
+    EXPECT_EQ(no3d.out.find("ethanol_D3D"), std::string::npos);
+    EXPECT_NE(no3d.out.find("ethanol_CFDe"), std::string::npos);
+}
+
 } // namespace
 } // namespace grafida

@@ -137,6 +137,17 @@ TEST(ElementaryMatrices, Distance3DFailures) {
     }
 }
 
+TEST(ElementaryMatrices, Distance3DOfAMoleculeWithoutCoordinatesSaysSo) {
+    // A SMILES that could not be embedded: every coordinate NaN.
+    TMolecula unplaced = MakeMolecule("unplaced", 3, {{1, 2, TBondType::Single}});
+    for (int k = 0; k < 3; ++k)
+        unplaced.Atoms[k].SetCoords(std::nan(""), std::nan(""), std::nan(""));
+    RecordedMessages messages;
+    EXPECT_FALSE(unplaced.HasCoordinates());
+    EXPECT_FALSE(CalcDistance3D(unplaced));
+    EXPECT_EQ(messages.errors(), std::vector<std::string>{"Molecule unplaced has no 3D coordinates"});
+}
+
 TEST(ElementaryMatrices, Distance3DWorksInExtendedPrecision) {
     // Squares of these differences overflow a double but not the wider type.
     TMolecula molecule = MakeMolecule("huge", 2, {});
