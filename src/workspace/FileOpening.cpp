@@ -2,6 +2,7 @@
 
 #include "molecule/Molecula.h"
 #include "numeric/MatrixText.h"
+#include "numeric/Messages.h"
 #include "numeric/Reporter.h"
 #include "workspace/ShellMessages.h"
 
@@ -15,10 +16,6 @@ namespace grafida {
 namespace fs = std::filesystem;
 
 namespace {
-
-// The readers' own messages, for files refused before they are read.
-constexpr const char* kCannotReadMolecule = "Can not read molecule from HIN file %s";
-constexpr const char* kCannotReadMatrices = "Can't read matrix from %s file";
 
 std::string UpperExtension(const std::string& path) {
     std::string extension = fs::path(path).extension().string();
@@ -39,7 +36,8 @@ void LoadMolecules(Workspace& workspace, const std::vector<std::string>& paths) 
     std::vector<std::string> loaded;
     for (const auto& path : paths) {
         if (!IsReadableInput(path)) {
-            ShowError(kCannotReadMolecule, path);
+            // The reader's own message, for a file refused before it is read.
+            ShowError(messages::kCannotReadHin, path);
             continue;
         }
         TMolecula molecule;
@@ -54,7 +52,7 @@ void LoadMatrixFiles(Workspace& workspace, const std::vector<std::string>& paths
     const int before = workspace.matrices.Count();
     for (const auto& path : paths) {
         if (!IsReadableInput(path)) {
-            ShowError(kCannotReadMatrices, path);
+            ShowError(messages::kCannotReadMatrix, path);
             continue;
         }
         // The store refuses a taken name as the reader's own list would.

@@ -1,6 +1,8 @@
 #pragma once
 // The texts with which the program's frame and its text windows speak to the user.
 
+#include "numeric/Messages.h"
+
 namespace grafida {
 
 inline constexpr const char* kExitQuestion = "Exit program ?";
@@ -11,6 +13,6 @@ inline constexpr const char* kNotAFloatingPointValue = "Data %s is not valid flo
 inline constexpr const char* kCannotWriteFile = "Can't write file %s";
 inline constexpr const char* kComputationCancelled = "Cancelled: nothing was kept";
 inline constexpr const char* kCommandNotYetAvailable = "This command is not available yet";
-inline constexpr const char* kNoMemory = "NOT ENOUGHT MEMORY, FREE SOME MEMORY AND TRY AGAIN";
+inline constexpr const char* kNoMemory = messages::kNotEnoughMemory;
 
 } // namespace grafida

@@ -75,18 +75,29 @@ TEST_F(LayerCommands, DerivedItemsAndAStoredPropertyInOneUntitledWindow) {
     EXPECT_EQ(LayerPropertyLines(workspace),
               (std::vector<std::string>{"propane,Row sum,Col sum,Diagonal entries,MASS,"}));
 
-    const CommandResult result =
-        RunLayerMatrix(workspace, {"propane_DI", {"Row sum", "MASS"}, {true, true, true, false}}, window);
+    const CommandResult result = RunLayerMatrix(
+        workspace,
+        {"propane_DI", {"Row sum", "Col sum", "Diagonal entries", "MASS"}, {true, true, true, false}},
+        window);
     EXPECT_FALSE(result.failed);
     EXPECT_EQ(result.caption, ""); // NONAME<n>
     EXPECT_EQ(WindowCaption(result, 2), "NONAME3");
-    EXPECT_EQ(result.printed, (std::vector<std::string>{"propane_LM_DI_RS", "propane_LM_MASS"}));
+    EXPECT_EQ(result.printed, (std::vector<std::string>{"propane_LM_DI_RS", "propane_LM_DI_CS",
+                                                        "propane_LM_DI_DEl", "propane_LM_MASS"}));
     // Row sums of the distances (3, 2, 3): layers (3,2,3), (2,6,0), (3,2,3); X before C.
     // X = (0.323/8, 0.26/8, 0.323/8); C = 1/(2^(2/4) + 3^(4/4)), 1/6^(2/4).
     EXPECT_EQ(window.lines[3], "3.00 2.00 3.00   8.00  0.04  0.23");
     EXPECT_EQ(window.lines[4], "2.00 6.00 0.00   8.00  0.03  0.41");
     // MASS (1, 2, 3): layers (1,2,3), (2,4,0), (3,2,1); C before X.
     // C(1) = 1/(2^(2/4) + 3^(4/4)) = 0.23, X(1) = 0.123/6 = 0.02.
+    // The distances are symmetric: their column sums give the same layers as the row sums.
+    const auto columns = std::find(window.lines.begin(), window.lines.end(), "propane_LM_DI_CS");
+    ASSERT_NE(columns, window.lines.end());
+    EXPECT_EQ(*(columns + 2), "3.00 2.00 3.00   8.00  0.04  0.23");
+    // A zero diagonal gives zero layers, printed all the same without the polynomial.
+    const auto diagonal = std::find(window.lines.begin(), window.lines.end(), "propane_LM_DI_DEl");
+    ASSERT_NE(diagonal, window.lines.end());
+    EXPECT_EQ(*(diagonal + 2), "0.00 0.00 0.00   0.00  0.00  0.00");
     const auto mass = std::find(window.lines.begin(), window.lines.end(), "propane_LM_MASS");
     ASSERT_NE(mass, window.lines.end());
     EXPECT_EQ(*(mass + 2), "1.00 2.00 3.00   6.00  0.23  0.02");
