@@ -55,8 +55,8 @@ int RunIndices(const std::vector<std::string>& words) {
 
     const int status = RunMoleculeTasks(
         files, batch,
-        [](const std::string& file, const std::string& workDir, std::string& output) {
-            const auto molecule = ReadMolecule(file, workDir);
+        [](const std::string& file, std::string& output) {
+            const auto molecule = ReadMolecule(file);
             if (!molecule)
                 return false;
             const auto indices = CalcMoleculeIndices(*molecule);

@@ -78,8 +78,8 @@ int RunMatrices(const std::vector<std::string>& words) {
                 duplicate[i] = true;
 
     const char* lineEnd = out ? "\r\n" : "\n";
-    auto task = [&](const std::string& file, const std::string& workDir, std::string& output) {
-        const auto molecule = ReadMolecule(file, workDir);
+    auto task = [&](const std::string& file, std::string& output) {
+        const auto molecule = ReadMolecule(file);
         if (!molecule)
             return false;
         const BasicMatrixResults results = CalcBasicMatrices(*molecule, selection);

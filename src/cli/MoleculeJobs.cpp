@@ -7,24 +7,9 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <thread>
 
 namespace grafida::cli {
-
-PrivateFolder::PrivateFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "grafida-cli-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot create a private work folder in " +
-                                 std::filesystem::temp_directory_path().string());
-    path_ = pattern;
-}
-
-PrivateFolder::~PrivateFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
 
 std::optional<TMolecula> ReadMolecule(const std::string& hinFile, const std::string& workDir) {
     TMolecula read;
@@ -35,6 +20,19 @@ std::optional<TMolecula> ReadMolecule(const std::string& hinFile, const std::str
         return std::nullopt;
     TMolecula molecule;
     if (!molecule.LoadFromFile(workFile))
+        return std::nullopt;
+    return molecule;
+}
+
+std::optional<TMolecula> ReadMolecule(const std::string& hinFile) {
+    TMolecula read;
+    if (!read.LoadFromHIN(hinFile))
+        return std::nullopt;
+    const auto text = read.SaveToText();
+    if (!text)
+        return std::nullopt;
+    TMolecula molecule;
+    if (!molecule.LoadFromText(*text, read.Name() + ".TOP"))
         return std::nullopt;
     return molecule;
 }
@@ -71,7 +69,6 @@ private:
 int RunMoleculeTasks(const std::vector<std::string>& files, const BatchOptions& options,
                      const MoleculeTask& task,
                      const std::function<bool(std::size_t index, const std::string& output)>& accept) {
-    PrivateFolder work;
     TerminalProgress progress(files.size(), !options.quiet && StderrIsTerminal());
     int status = 0;
 
@@ -104,9 +101,7 @@ int RunMoleculeTasks(const std::vector<std::string>& files, const BatchOptions& 
         [&](std::size_t index, std::string& output, std::vector<std::string>& messages) {
             CollectingReporter reporter(messages);
             ReporterScope scope(reporter);
-            const std::string folder = work.Path() + "/" + std::to_string(index);
-            std::filesystem::create_directory(folder);
-            return task(files[index], folder, output);
+            return task(files[index], output);
         },
         run);
     return status;

@@ -1,7 +1,7 @@
 #pragma once
-// What the molecule subcommands share: the private work folder, reading a molecule
-// the way the program does (HIN file → work file → molecule), and running one task
-// per input file with jobs, time limit, progress and error reporting.
+// What the molecule subcommands share: reading a molecule the way the program does
+// (HIN file → work file → molecule), and running one task per input molecule with
+// jobs, time limit, progress and error reporting.
 
 #include "cli/Arguments.h"
 #include "molecule/Molecula.h"
@@ -13,22 +13,12 @@
 
 namespace grafida::cli {
 
-// A private temporary folder, removed with its content when it goes.
-class PrivateFolder {
-public:
-    PrivateFolder();
-    ~PrivateFolder();
-    PrivateFolder(const PrivateFolder&) = delete;
-    PrivateFolder& operator=(const PrivateFolder&) = delete;
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
 // Reads a .HIN file, writes its work file into workDir and reads that back, as the
 // program does before every command; the failing step has said why.
 std::optional<TMolecula> ReadMolecule(const std::string& hinFile, const std::string& workDir);
+// The same round trip through the work file's text in memory: the same text and
+// the same reader (coordinates come back with the file's digits), without a disk.
+std::optional<TMolecula> ReadMolecule(const std::string& hinFile);
 
 // The options every molecule subcommand takes.
 struct BatchOptions {
@@ -40,8 +30,7 @@ BatchOptions ReadBatchOptions(const Arguments& arguments);
 
 // Work for one input: fills output (printed or written by the caller) and says
 // whether it succeeded; its messages are collected through the reporter.
-using MoleculeTask =
-    std::function<bool(const std::string& file, const std::string& workDir, std::string& output)>;
+using MoleculeTask = std::function<bool(const std::string& file, std::string& output)>;
 
 // Runs task over files; calls accept(index, output) in input order for each success.
 // Failures are named on stderr with their messages. Returns the exit status (0 or 1).
