@@ -49,7 +49,7 @@ BatchOptions ReadBatchOptions(const Arguments& arguments) {
 
 namespace {
 
-// Collects the messages of the task running in a child process.
+// Collects the messages of the task running in a worker process.
 class CollectingReporter final : public Reporter {
 public:
     explicit CollectingReporter(std::vector<std::string>& messages) : messages_(messages) {}
