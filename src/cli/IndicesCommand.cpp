@@ -69,8 +69,8 @@ int RunIndices(const std::vector<std::string>& words) {
     const MoleculeReadOptions read{.embed3D = !batch.no3d};
     const int status = RunMoleculeTasks(
         inputs, batch,
-        [&](const MoleculeInput& input, const std::string& workDir, std::string& output) {
-            const auto molecule = ReadMolecule(input, workDir, read);
+        [&](const MoleculeInput& input, std::string& output) {
+            const auto molecule = ReadMolecule(input, read);
             if (!molecule)
                 return false;
             const auto indices = CalcMoleculeIndices(*molecule, !batch.no3d);

@@ -83,8 +83,8 @@ int RunMatrices(const std::vector<std::string>& words) {
                 duplicate[i] = true;
 
     const char* lineEnd = out ? "\r\n" : "\n";
-    auto task = [&](const MoleculeInput& input, const std::string& workDir, std::string& output) {
-        const auto molecule = ReadMolecule(input, workDir, read);
+    auto task = [&](const MoleculeInput& input, std::string& output) {
+        const auto molecule = ReadMolecule(input, read);
         if (!molecule)
             return false;
         const BasicMatrixResults results = CalcBasicMatrices(*molecule, selection);

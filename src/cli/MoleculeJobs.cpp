@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <set>
 #include <thread>
 
@@ -33,19 +31,6 @@ private:
 };
 
 } // namespace
-
-PrivateFolder::PrivateFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "grafida-cli-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot create a private work folder in " +
-                                 std::filesystem::temp_directory_path().string());
-    path_ = pattern;
-}
-
-PrivateFolder::~PrivateFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
 
 std::vector<MoleculeInput> ExpandMoleculeFiles(const std::vector<std::string>& files, int& failed) {
     std::vector<MoleculeInput> inputs;
@@ -95,10 +80,24 @@ std::vector<MoleculeInput> ExpandMoleculeFiles(const std::vector<std::string>& f
     return inputs;
 }
 
-std::optional<TMolecula> ReadMolecule(const MoleculeInput& input, const std::string& workDir,
-                                      const MoleculeReadOptions& options) {
+namespace {
+
+// The work file's round trip in memory: the text the program would write, read back.
+std::optional<TMolecula> ThroughWorkFileText(const TMolecula& read) {
+    const auto text = read.SaveToText();
+    if (!text)
+        return std::nullopt;
+    TMolecula molecule;
+    if (!molecule.LoadFromText(*text, read.Name() + ".TOP"))
+        return std::nullopt;
+    return molecule;
+}
+
+} // namespace
+
+std::optional<TMolecula> ReadMolecule(const MoleculeInput& input, const MoleculeReadOptions& options) {
     if (!input.record)
-        return ReadMolecule(input.file, workDir);
+        return ReadMolecule(input.file);
     const auto text = ReadRecordText(input.file, *input.record);
     if (!text && !input.record->tooLarge) {
         ShowError("Can not read molecule file %s", input.file);
@@ -108,13 +107,7 @@ std::optional<TMolecula> ReadMolecule(const MoleculeInput& input, const std::str
                                          input.file, input.name, options);
     if (!read)
         return std::nullopt;
-    const std::string workFile = workDir + "/" + read->Name() + ".TOP";
-    if (!read->SaveToFile(workFile))
-        return std::nullopt;
-    TMolecula molecule;
-    if (!molecule.LoadFromFile(workFile))
-        return std::nullopt;
-    return molecule;
+    return ThroughWorkFileText(*read);
 }
 
 std::optional<TMolecula> ReadMolecule(const std::string& hinFile, const std::string& workDir) {
@@ -128,6 +121,13 @@ std::optional<TMolecula> ReadMolecule(const std::string& hinFile, const std::str
     if (!molecule.LoadFromFile(workFile))
         return std::nullopt;
     return molecule;
+}
+
+std::optional<TMolecula> ReadMolecule(const std::string& hinFile) {
+    TMolecula read;
+    if (!read.LoadFromHIN(hinFile))
+        return std::nullopt;
+    return ThroughWorkFileText(read);
 }
 
 BatchOptions ReadBatchOptions(const Arguments& arguments) {
@@ -144,7 +144,6 @@ BatchOptions ReadBatchOptions(const Arguments& arguments) {
 int RunMoleculeTasks(const std::vector<MoleculeInput>& inputs, const BatchOptions& options,
                      const MoleculeTask& task,
                      const std::function<bool(std::size_t index, const std::string& output)>& accept) {
-    PrivateFolder work;
     TerminalProgress progress(inputs.size(), !options.quiet && StderrIsTerminal());
     int status = 0;
 
@@ -177,9 +176,7 @@ int RunMoleculeTasks(const std::vector<MoleculeInput>& inputs, const BatchOption
         [&](std::size_t index, std::string& output, std::vector<std::string>& messages) {
             CollectingReporter reporter(messages);
             ReporterScope scope(reporter);
-            const std::string folder = work.Path() + "/" + std::to_string(index);
-            std::filesystem::create_directory(folder);
-            return task(inputs[index], folder, output);
+            return task(inputs[index], output);
         },
         run);
     return status;

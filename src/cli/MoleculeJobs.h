@@ -1,8 +1,8 @@
 #pragma once
-// What the molecule subcommands share: the private work folder, reading a molecule
-// the way the program does (molecule file → work file → molecule), and running one
-// task per molecule with jobs, time limit, progress and error reporting. A .HIN file
-// is one molecule; an SDF, MOL2 or SMILES file one molecule per record.
+// What the molecule subcommands share: reading a molecule the way the program does
+// (molecule file → work file → molecule, the work file kept in memory), and running
+// one task per molecule with jobs, time limit, progress and error reporting. A .HIN
+// file is one molecule; an SDF, MOL2 or SMILES file one molecule per record.
 
 #include "cli/Arguments.h"
 #include "molecule/Molecula.h"
@@ -14,19 +14,6 @@
 #include <vector>
 
 namespace grafida::cli {
-
-// A private temporary folder, removed with its content when it goes.
-class PrivateFolder {
-public:
-    PrivateFolder();
-    ~PrivateFolder();
-    PrivateFolder(const PrivateFolder&) = delete;
-    PrivateFolder& operator=(const PrivateFolder&) = delete;
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 // One molecule to work on: a .HIN file (any file of another extension is read as
 // one too), or one record of a file of records.
@@ -44,10 +31,13 @@ struct MoleculeInput {
 // named on stderr and counts in failed.
 std::vector<MoleculeInput> ExpandMoleculeFiles(const std::vector<std::string>& files, int& failed);
 
-// Reads one input, writes its work file into workDir and reads that back, as the
-// program does before every command; the failing step has said why.
-std::optional<TMolecula> ReadMolecule(const MoleculeInput& input, const std::string& workDir,
-                                      const MoleculeReadOptions& options = {});
+// Reads one input and takes it through its work file's text and back, as the
+// program does before every command (same text, same reader, coordinates come back
+// with the file's digits), without a disk; the failing step has said why.
+std::optional<TMolecula> ReadMolecule(const MoleculeInput& input, const MoleculeReadOptions& options = {});
+std::optional<TMolecula> ReadMolecule(const std::string& hinFile);
+// The same for a .HIN file through a work file written into workDir, as the program
+// does it on disk.
 std::optional<TMolecula> ReadMolecule(const std::string& hinFile, const std::string& workDir);
 
 // The options every molecule subcommand takes.
@@ -62,8 +52,7 @@ BatchOptions ReadBatchOptions(const Arguments& arguments);
 
 // Work for one input: fills output (printed or written by the caller) and says
 // whether it succeeded; its messages are collected through the reporter.
-using MoleculeTask =
-    std::function<bool(const MoleculeInput& input, const std::string& workDir, std::string& output)>;
+using MoleculeTask = std::function<bool(const MoleculeInput& input, std::string& output)>;
 
 // Runs task over inputs; calls accept(index, output) in input order for each success.
 // Failures are named on stderr with their messages. Returns the exit status (0 or 1).

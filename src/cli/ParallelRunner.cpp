@@ -1,10 +1,16 @@
 #include "cli/ParallelRunner.h"
 
+#include "cli/WorkerProcess.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <deque>
 #include <map>
+#include <optional>
 #include <poll.h>
+#include <set>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,188 +18,288 @@ namespace grafida::cli {
 
 namespace {
 
-// The child's answer travels through a pipe as: status byte, message count, then
-// length-prefixed messages and the output.
-void PutString(std::string& packet, const std::string& text) {
-    const std::uint64_t length = text.size();
-    packet.append(reinterpret_cast<const char*>(&length), sizeof length);
-    packet += text;
+using Clock = std::chrono::steady_clock;
+
+// Small chunks keep the jobs balanced near the end of a run and bound what a dying
+// worker takes with it; 32 tasks make the round trip per chunk negligible.
+constexpr std::size_t kLargestChunk = 32;
+
+// Results waiting for an earlier one are held at most this far ahead of the
+// output, so memory stays flat however many inputs there are.
+std::size_t ReorderWindow(int jobs) {
+    return std::max<std::size_t>(1024, static_cast<std::size_t>(jobs) * kLargestChunk * 4);
 }
 
-bool GetString(const std::string& packet, std::size_t& at, std::string& text) {
-    std::uint64_t length = 0;
-    if (packet.size() - at < sizeof length)
+// Signals a computation raises on itself: the task that was running caused them.
+// Any other death (SIGKILL, SIGTERM, ...) came from outside the worker.
+bool IsFaultOfTheTask(int signal) {
+    switch (signal) {
+    case SIGSEGV:
+    case SIGBUS:
+    case SIGFPE:
+    case SIGILL:
+    case SIGABRT:
+    case SIGSYS:
+    case SIGTRAP:
+    case SIGXCPU:
+    case SIGXFSZ:
+        return true;
+    default:
         return false;
-    std::memcpy(&length, packet.data() + at, sizeof length);
-    at += sizeof length;
-    if (packet.size() - at < length)
-        return false;
-    text.assign(packet, at, length);
-    at += length;
-    return true;
-}
-
-bool WriteAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
     }
-    return true;
 }
 
-[[noreturn]] void RunChild(const Task& task, std::size_t index, int fd) {
-    std::string output;
-    std::vector<std::string> messages;
-    bool ok = false;
-    try {
-        ok = task(index, output, messages);
-    } catch (const std::exception& error) {
-        messages.push_back(error.what());
-    }
-    std::string packet(1, ok ? '\1' : '\0');
-    const std::uint64_t count = messages.size();
-    packet.append(reinterpret_cast<const char*>(&count), sizeof count);
-    for (const auto& message : messages)
-        PutString(packet, message);
-    PutString(packet, output);
-    const bool written = WriteAll(fd, packet);
-    ::close(fd);
-    ::_exit(written ? 0 : 3);
-}
+struct Slot {
+    WorkerHandle worker;
+    std::deque<std::size_t> chunk;                         // sent and not yet answered, in the order they run
+    std::string received;                                  // bytes of a result frame still incomplete
+    Clock::time_point deadline = Clock::time_point::max(); // of chunk.front()
+};
 
-TaskResult Decode(const std::string& packet, int status) {
-    TaskResult result;
-    std::size_t at = 1;
-    std::uint64_t count = 0;
-    bool complete = packet.size() >= 1 + sizeof count;
-    if (complete) {
-        std::memcpy(&count, packet.data() + 1, sizeof count);
-        at += sizeof count;
-        for (std::uint64_t i = 0; complete && i < count; ++i) {
-            std::string message;
-            complete = GetString(packet, at, message);
-            result.messages.push_back(std::move(message));
+class Scheduler {
+public:
+    Scheduler(std::size_t count, const Task& task, const RunOptions& options)
+        : count_(count), task_(task), options_(options), jobs_(std::max(1, options.jobs)),
+          window_(ReorderWindow(jobs_)) {}
+
+    ~Scheduler() {
+        // Left early (an exception): busy workers would finish their chunks for nothing.
+        for (auto& slot : slots_) {
+            if (!slot.chunk.empty())
+                ::kill(slot.worker.pid, SIGKILL);
+            Stop(slot);
         }
-        complete = complete && GetString(packet, at, result.output);
     }
-    if (!complete || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        result.ok = false;
-        result.output.clear();
-        if (WIFSIGNALED(status))
-            result.messages.push_back(std::string("stopped by signal ") + strsignal(WTERMSIG(status)));
-        else if (!complete)
-            result.messages.push_back("the computation ended without a result");
-        return result;
-    }
-    result.ok = packet[0] == '\1';
-    return result;
-}
 
-struct Running {
-    std::size_t index;
-    pid_t pid;
-    int fd;
-    std::string packet;
-    std::chrono::steady_clock::time_point deadline;
-    bool killed = false;
+    void Run() {
+        while (delivered_ < count_) {
+            Assign();
+            Deliver();
+            if (slots_.empty())
+                continue;
+            Wait();
+            Deliver();
+        }
+    }
+
+private:
+    bool HasWork() const { return !retry_.empty() || next_ < std::min(count_, delivered_ + window_); }
+
+    std::vector<std::size_t> NextChunk() {
+        std::vector<std::size_t> chunk;
+        while (!retry_.empty() && chunk.size() < kLargestChunk) {
+            chunk.push_back(retry_.front());
+            retry_.pop_front();
+        }
+        if (!chunk.empty())
+            return chunk;
+        const std::size_t limit = std::min(count_, delivered_ + window_);
+        const std::size_t left = limit - next_;
+        const std::size_t size =
+            std::clamp<std::size_t>(left / (static_cast<std::size_t>(jobs_) * 4), 1, kLargestChunk);
+        for (std::size_t k = 0; k < size && next_ < limit; ++k)
+            chunk.push_back(next_++);
+        return chunk;
+    }
+
+    // Gives every idle worker a chunk and starts workers up to the number of jobs
+    // while there is work for them.
+    void Assign() {
+        for (auto& slot : slots_)
+            if (slot.chunk.empty() && HasWork())
+                Send(slot, NextChunk());
+        while (static_cast<int>(slots_.size()) < jobs_ && HasWork()) {
+            std::vector<int> inherited;
+            for (const auto& slot : slots_)
+                inherited.insert(inherited.end(), {slot.worker.toWorker, slot.worker.fromWorker});
+            std::string failure;
+            auto worker = StartWorker(task_, inherited, failure);
+            if (!worker) {
+                if (!slots_.empty())
+                    return; // the running workers carry on
+                // Without any worker nothing can run: fail the next task so the run ends.
+                const std::vector<std::size_t> chunk = NextChunk();
+                retry_.insert(retry_.begin(), chunk.begin() + 1, chunk.end());
+                Finish(chunk.front(), TaskResult{false, false, "", {"cannot start: " + failure}});
+                continue;
+            }
+            slots_.push_back(Slot{*worker, {}, {}, Clock::time_point::max()});
+            Send(slots_.back(), NextChunk());
+        }
+    }
+
+    void Send(Slot& slot, const std::vector<std::size_t>& chunk) {
+        slot.chunk.assign(chunk.begin(), chunk.end());
+        slot.deadline = Deadline();
+        // A worker that cannot take the chunk has died; its end shows on the next poll.
+        SendChunk(slot.worker, chunk);
+    }
+
+    Clock::time_point Deadline() const {
+        return options_.timeout ? Clock::now() + *options_.timeout : Clock::time_point::max();
+    }
+
+    void Wait() {
+        std::vector<pollfd> polls;
+        for (const auto& slot : slots_)
+            polls.push_back({slot.worker.fromWorker, POLLIN, 0});
+        int wait = -1;
+        const auto now = Clock::now();
+        for (const auto& slot : slots_)
+            if (!slot.chunk.empty() && slot.deadline != Clock::time_point::max()) {
+                const auto left =
+                    std::chrono::duration_cast<std::chrono::milliseconds>(slot.deadline - now).count() + 1;
+                const int ms = static_cast<int>(std::clamp<long long>(left, 0, 1000));
+                wait = wait < 0 ? ms : std::min(wait, ms);
+            }
+        if (::poll(polls.data(), polls.size(), wait) < 0 && errno != EINTR)
+            throw std::runtime_error(std::string("waiting for the workers failed: ") + std::strerror(errno));
+
+        for (std::size_t k = 0, s = 0; k < polls.size(); ++k) {
+            Slot& slot = slots_[s];
+            std::optional<End> end;
+            if (polls[k].revents & (POLLIN | POLLHUP | POLLERR)) {
+                char buffer[1 << 16];
+                const ssize_t n = ::read(slot.worker.fromWorker, buffer, sizeof buffer);
+                if (n > 0) {
+                    slot.received.append(buffer, static_cast<std::size_t>(n));
+                    if (!TakeResults(slot))
+                        end = End::Garbled;
+                } else if (n == 0 || errno != EINTR) {
+                    end = End::Exited;
+                }
+            }
+            if (!end && !slot.chunk.empty() && Clock::now() >= slot.deadline) {
+                ::kill(slot.worker.pid, SIGKILL);
+                end = End::OverTime;
+            }
+            if (end) {
+                Retire(slot, *end);
+            } else {
+                ++s;
+                continue;
+            }
+            slots_.erase(slots_.begin() + static_cast<std::ptrdiff_t>(s));
+        }
+    }
+
+    // Takes the complete results the worker sent; false when it sent something that
+    // is not its next task's result.
+    bool TakeResults(Slot& slot) {
+        std::vector<WorkerResult> results;
+        const bool readable = TakeResultFrames(slot.received, results);
+        for (auto& taken : results) {
+            if (slot.chunk.empty() || taken.index != slot.chunk.front())
+                return false;
+            slot.chunk.pop_front();
+            slot.deadline = Deadline();
+            Finish(taken.index, std::move(taken.result));
+        }
+        return readable;
+    }
+
+    enum class End { Exited, OverTime, Garbled };
+
+    // The worker has ended, was killed because its running task is over time, or
+    // sent what is not a result. Whatever it answered before counts; the task it was
+    // running fails alone (or is tried again when the worker was killed from
+    // outside) and the rest of its chunk goes back to the queue.
+    void Retire(Slot& slot, End end) {
+        const bool overTime = end == End::OverTime;
+        const std::size_t overTimeTask = overTime ? slot.chunk.front() : 0;
+        if (end == End::Garbled)
+            ::kill(slot.worker.pid, SIGKILL);
+        else if (!Drain(slot))
+            end = End::Garbled;
+        const int status = Stop(slot);
+        if (slot.chunk.empty())
+            return;
+        std::deque<std::size_t> unanswered;
+        unanswered.swap(slot.chunk);
+        const std::size_t running = unanswered.front();
+        if (overTime && running != overTimeTask) {
+            // The task over time finished just before the kill: the next one is not to blame.
+            retry_.insert(retry_.begin(), unanswered.begin(), unanswered.end());
+            return;
+        }
+        unanswered.pop_front();
+        retry_.insert(retry_.begin(), unanswered.begin(), unanswered.end());
+
+        if (overTime) {
+            Finish(running, TaskResult{false, true, "", {}});
+        } else if (end == End::Exited && WIFSIGNALED(status) && !IsFaultOfTheTask(WTERMSIG(status)) &&
+                   triedAgain_.insert(running).second) {
+            // Killed from outside: the task is not to blame, once.
+            retry_.push_front(running);
+        } else if (WIFSIGNALED(status) && end == End::Exited) {
+            Finish(running,
+                   TaskResult{
+                       false, false, "", {std::string("stopped by signal ") + strsignal(WTERMSIG(status))}});
+        } else {
+            Finish(running, TaskResult{false, false, "", {"the computation ended without a result"}});
+        }
+    }
+
+    // Reads what the ended worker still had in its pipe; false when it is not results.
+    bool Drain(Slot& slot) {
+        char buffer[1 << 16];
+        for (;;) {
+            const ssize_t n = ::read(slot.worker.fromWorker, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            slot.received.append(buffer, static_cast<std::size_t>(n));
+        }
+        return TakeResults(slot);
+    }
+
+    // Closes the parent's ends and reaps the worker; returns its wait status.
+    static int Stop(Slot& slot) {
+        if (slot.worker.pid < 0)
+            return 0;
+        ::close(slot.worker.toWorker);
+        ::close(slot.worker.fromWorker);
+        int status = 0;
+        while (::waitpid(slot.worker.pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        slot.worker.pid = -1;
+        return status;
+    }
+
+    void Finish(std::size_t index, TaskResult result) {
+        finished_.emplace(index, std::move(result));
+        if (options_.onFinished)
+            options_.onFinished();
+    }
+
+    void Deliver() {
+        for (auto it = finished_.find(delivered_); it != finished_.end(); it = finished_.find(delivered_)) {
+            if (options_.onResult)
+                options_.onResult(delivered_, it->second);
+            finished_.erase(it);
+            ++delivered_;
+        }
+    }
+
+    const std::size_t count_;
+    const Task& task_;
+    const RunOptions& options_;
+    const int jobs_;
+    const std::size_t window_;
+    std::vector<Slot> slots_;
+    std::deque<std::size_t> retry_;
+    std::set<std::size_t> triedAgain_;
+    std::map<std::size_t, TaskResult> finished_;
+    std::size_t next_ = 0;
+    std::size_t delivered_ = 0;
 };
 
 } // namespace
 
 void RunTasks(std::size_t count, const Task& task, const RunOptions& options) {
-    const int jobs = options.jobs < 1 ? 1 : options.jobs;
-    std::map<std::size_t, TaskResult> finished;
-    std::vector<Running> running;
-    std::size_t next = 0, delivered = 0;
-
-    const auto deliver = [&] {
-        for (auto it = finished.find(delivered); it != finished.end(); it = finished.find(delivered)) {
-            if (options.onResult)
-                options.onResult(delivered, it->second);
-            finished.erase(it);
-            ++delivered;
-        }
-    };
-
-    while (delivered < count) {
-        while (next < count && running.size() < static_cast<std::size_t>(jobs)) {
-            int fds[2];
-            if (::pipe(fds) != 0) {
-                finished[next++] = {false, false, "", {std::string("cannot start: ") + std::strerror(errno)}};
-                continue;
-            }
-            std::fflush(nullptr);
-            const pid_t pid = ::fork();
-            if (pid == 0) {
-                ::close(fds[0]);
-                RunChild(task, next, fds[1]);
-            }
-            ::close(fds[1]);
-            if (pid < 0) {
-                ::close(fds[0]);
-                finished[next++] = {false, false, "", {std::string("cannot start: ") + std::strerror(errno)}};
-                continue;
-            }
-            const auto deadline = options.timeout ? std::chrono::steady_clock::now() + *options.timeout
-                                                  : std::chrono::steady_clock::time_point::max();
-            running.push_back({next++, pid, fds[0], {}, deadline});
-        }
-        deliver();
-        if (running.empty())
-            continue;
-
-        std::vector<pollfd> polls;
-        for (const auto& r : running)
-            polls.push_back({r.fd, POLLIN, 0});
-        int wait = -1;
-        const auto now = std::chrono::steady_clock::now();
-        for (const auto& r : running)
-            if (r.deadline != std::chrono::steady_clock::time_point::max()) {
-                const auto left =
-                    std::chrono::duration_cast<std::chrono::milliseconds>(r.deadline - now).count();
-                const int ms = left < 0 ? 0 : static_cast<int>(std::min<long long>(left, 1000));
-                wait = wait < 0 ? ms : std::min(wait, ms);
-            }
-        if (::poll(polls.data(), polls.size(), wait) < 0 && errno != EINTR)
-            break;
-
-        for (std::size_t k = 0; k < running.size();) {
-            Running& r = running[k];
-            bool closed = false;
-            if (polls[k].revents & (POLLIN | POLLHUP | POLLERR)) {
-                char buffer[1 << 16];
-                const ssize_t n = ::read(r.fd, buffer, sizeof buffer);
-                if (n > 0)
-                    r.packet.append(buffer, static_cast<std::size_t>(n));
-                else if (n == 0 || errno != EINTR)
-                    closed = true;
-            }
-            if (!closed && !r.killed && std::chrono::steady_clock::now() >= r.deadline) {
-                ::kill(r.pid, SIGKILL);
-                r.killed = true;
-            }
-            if (closed || r.killed) {
-                ::close(r.fd);
-                int status = 0;
-                while (::waitpid(r.pid, &status, 0) < 0 && errno == EINTR) {
-                }
-                TaskResult result = r.killed ? TaskResult{false, true, "", {}} : Decode(r.packet, status);
-                finished[r.index] = std::move(result);
-                if (options.onFinished)
-                    options.onFinished();
-                polls.erase(polls.begin() + static_cast<std::ptrdiff_t>(k));
-                running.erase(running.begin() + static_cast<std::ptrdiff_t>(k));
-                continue;
-            }
-            ++k;
-        }
-        deliver();
-    }
+    Scheduler scheduler(count, task, options);
+    scheduler.Run();
 }
 
 } // namespace grafida::cli

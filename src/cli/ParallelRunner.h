@@ -1,8 +1,11 @@
 #pragma once
-// Runs one task per input in child processes, at most `jobs` at a time, each with an
-// optional time limit. A child that crashes or runs out of time fails alone; the
-// others go on. Results come back in input order, so the output does not depend on
-// the number of jobs.
+// Runs one task per input in `jobs` long-lived worker processes that take the tasks
+// in chunks, each task with an optional time limit. A task that crashes its worker
+// or runs out of time fails alone: the worker is replaced and the rest of its chunk
+// runs elsewhere. A worker killed from outside costs nothing: its unfinished tasks
+// run again (a task whose worker is killed twice fails). Results come back in input
+// order, at most a bounded window ahead, so the output does not depend on the
+// number of jobs and memory does not grow with the number of tasks.
 
 #include <chrono>
 #include <functional>
@@ -19,7 +22,7 @@ struct TaskResult {
     std::vector<std::string> messages; // the task's error messages, in order
 };
 
-// What a task does in its child: fills output and messages, returns success.
+// What a task does in its worker: fills output and messages, returns success.
 using Task = std::function<bool(std::size_t index, std::string& output, std::vector<std::string>& messages)>;
 
 struct RunOptions {

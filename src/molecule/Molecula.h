@@ -167,6 +167,9 @@ public:
     // Writes the work file (".TOP"); on failure shows "Can't write molecule %s to
     // file" and leaves no file of that name.
     bool SaveToFile(const std::string& fileName) const;
+    // The work file's text, for a round trip that needs no disk; on failure shows
+    // the same message as SaveToFile and gives nothing.
+    std::optional<std::string> SaveToText() const;
     // Reads a work file; on failure shows "Can't read molecule from %s" and leaves the
     // molecule as it was.
     bool LoadFromFile(const std::string& fileName);

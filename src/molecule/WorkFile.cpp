@@ -160,16 +160,12 @@ bool ReadBondPart(const std::vector<std::string_view>& lines, size_t partLine, s
 
 } // namespace
 
-bool TMolecula::SaveToFile(const std::string& fileName) const {
-    const auto fail = [&] {
-        // A stale work file of the same name would later be read as this molecule.
-        RemoveFile(fileName);
-        ShowError(messages::kCannotWriteMolecule, Name());
-        return false;
-    };
+std::optional<std::string> TMolecula::SaveToText() const {
     for (const auto& bond : Bonds)
-        if (bond.BondType == TBondType::Unknown)
-            return fail();
+        if (bond.BondType == TBondType::Unknown) {
+            ShowError(messages::kCannotWriteMolecule, Name());
+            return std::nullopt;
+        }
 
     std::vector<std::string> lines;
     lines.reserve(static_cast<size_t>(Atoms.Count()) * 7 + Bonds.size() + 4);
@@ -197,8 +193,21 @@ bool TMolecula::SaveToFile(const std::string& fileName) const {
     for (const auto& bond : Bonds)
         lines.push_back(std::to_string(bond.A1) + " " + std::to_string(bond.A2) + " " +
                         LetterOfBondType(bond.BondType));
-    if (!WriteFileAtomically(fileName, JoinLinesCrLf(lines)))
-        return fail();
+    return JoinLinesCrLf(lines);
+}
+
+bool TMolecula::SaveToFile(const std::string& fileName) const {
+    const auto text = SaveToText();
+    // A stale work file of the same name would later be read as this molecule.
+    if (!text) {
+        RemoveFile(fileName);
+        return false;
+    }
+    if (!WriteFileAtomically(fileName, *text)) {
+        RemoveFile(fileName);
+        ShowError(messages::kCannotWriteMolecule, Name());
+        return false;
+    }
     return true;
 }
 

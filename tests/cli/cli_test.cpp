@@ -5,7 +5,9 @@
 #include "support/RecordingReporter.h"
 #include "topology/BasicMatrices.h"
 
+#include <algorithm>
 #include <array>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <gmock/gmock.h>
@@ -13,6 +15,8 @@
 #include <map>
 #include <sstream>
 #include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 namespace grafida {
 namespace {
@@ -212,6 +216,60 @@ TEST(Cli, SlowMoleculeIsSkippedByName) {
                 ::testing::HasSubstr("molecule buckminsterfullerene took longer than 0.3 s and was skipped"));
     EXPECT_FALSE(IndicesRow(run.out, "propane").empty());
     EXPECT_FALSE(IndicesRow(run.out, "benzene").empty());
+}
+
+std::vector<pid_t> ChildrenOf(pid_t pid) {
+    std::vector<pid_t> children;
+    std::istringstream list(
+        ReadFile("/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) + "/children"));
+    for (pid_t child; list >> child;)
+        children.push_back(child);
+    return children;
+}
+
+// SIGKILL from outside (the user, the out-of-memory killer) hits a worker in the
+// middle of its molecules: the run goes on, nothing is lost or written twice.
+TEST(Cli, WorkerKilledFromOutsideMidRunLosesAndRepeatsNothing) {
+    ScratchDir dir;
+    std::string inputs;
+    // More molecules than the runner holds ahead of its output: a stopped worker
+    // holding a chunk keeps the run from ending.
+    const int count = 1500;
+    for (int k = 0; k < count; ++k) {
+        const std::string copy = dir.file("p" + std::to_string(k) + ".hin");
+        std::filesystem::copy_file(kSamples + "propane.hin", copy);
+        inputs += " " + copy;
+    }
+    const CliRun quiet = Cli("indices --quiet --jobs 1" + inputs, dir);
+    ASSERT_EQ(quiet.status, 0) << quiet.err;
+
+    const std::string command = "exec " + std::string(GRAFIDA_CLI) + " indices --quiet --jobs 2" + inputs +
+                                " >" + dir.file("killed.csv") + " 2>" + dir.file("killed.err");
+    const pid_t cli = ::fork();
+    ASSERT_GE(cli, 0);
+    if (cli == 0) {
+        ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    std::vector<pid_t> workers;
+    for (int tries = 0; tries < 5000 && workers.empty(); ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        workers = ChildrenOf(cli);
+    }
+    ASSERT_FALSE(workers.empty());
+    // Stopped first, so that the kill surely comes while the run still needs it.
+    ASSERT_EQ(::kill(workers.front(), SIGSTOP), 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    int status = 0;
+    EXPECT_EQ(::waitpid(cli, &status, WNOHANG), 0) << "the run ended before the kill";
+    ASSERT_EQ(::kill(workers.front(), SIGKILL), 0);
+    ASSERT_EQ(::waitpid(cli, &status, 0), cli);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadFile(dir.file("killed.err")), "");
+    const std::string killed = ReadFile(dir.file("killed.csv"));
+    EXPECT_EQ(std::count(killed.begin(), killed.end(), '\n'), count + 1);
+    EXPECT_TRUE(killed == quiet.out) << "rows lost, repeated or out of order";
 }
 
 TEST(Cli, EigenPrintsTheEigenvaluesCommandsText) {

@@ -125,6 +125,31 @@ TEST(WorkFile, UnknownBondTypeCannotBeWrittenAndLeavesNoFile) {
     EXPECT_FALSE(molecule.SaveToFile(dir.file("no-such-folder/odd.TOP")));
 }
 
+// Batch work keeps the work file in memory: it must be the very text of the file,
+// read back by the same reader, and fail the same way.
+TEST(WorkFile, TextInMemoryIsTheFilesText) {
+    ElementDataDirScope data;
+    ScratchDir dir;
+    TMolecula written;
+    ASSERT_TRUE(written.LoadFromHIN(SamplePath("naphthalene.hin")));
+    ASSERT_TRUE(written.SaveToFile(dir.file("naphthalene.TOP")));
+    const auto text = written.SaveToText();
+    ASSERT_TRUE(text);
+    EXPECT_EQ(*text, ReadFile(dir.file("naphthalene.TOP")));
+    TMolecula fromFile, fromText;
+    ASSERT_TRUE(fromFile.LoadFromFile(dir.file("naphthalene.TOP")));
+    ASSERT_TRUE(fromText.LoadFromText(*text, "naphthalene.TOP"));
+    EXPECT_EQ(fromText.Name(), "naphthalene");
+    ExpectSameGraph(fromText, fromFile);
+    for (int k = 0; k < fromText.VertexCount(); ++k)
+        EXPECT_EQ(fromText.Atoms[k].X(), fromFile.Atoms[k].X());
+
+    RecordedMessages messages;
+    written.Bonds.front().BondType = TBondType::Unknown;
+    EXPECT_FALSE(written.SaveToText());
+    EXPECT_THAT(messages.errors(), ElementsAre("Can't write molecule naphthalene to file"));
+}
+
 // The work file is made from the .HIN file: on a failed write an older work file of
 // the same name must not survive to be read later as this molecule.
 TEST(WorkFile, DiskFullIsReportedAndLeavesNoStaleFile) {
