@@ -199,6 +199,20 @@ TEST_F(App, NewNumbersWindowsAndTheCloseButtonFollowsItsRules) {
     EXPECT_EQ(Main().findChild<QToolButton*>("SpeedButtonClose")->size(), QSize(24, 24));
 }
 
+// Windows that commands make leave the button alone; Open turns it on when more than
+// two windows are open, even when its dialog is cancelled.
+TEST_F(App, OpenEnablesCloseWithMoreThanTwoWindows) {
+    QAction& closeButton = Item("SpeedButtonClose");
+    Main().CreateTextWindow("a_AD.M");
+    Main().CreateTextWindow("b_AD.M");
+    Trigger("OpenItem");
+    EXPECT_FALSE(closeButton.isEnabled());
+    Main().CreateTextWindow("c_AD.M");
+    EXPECT_FALSE(closeButton.isEnabled());
+    Trigger("OpenItem");
+    EXPECT_TRUE(closeButton.isEnabled());
+}
+
 // Close and Close all ask about modified windows: Yes saves (a NONAME window through
 // Save as), No discards, Cancel keeps the window and Close all goes on with the others.
 TEST_F(App, CloseQuestionsAnsweredYesNoCancel) {
