@@ -4,6 +4,7 @@
 #include "cli/TerminalProgress.h"
 #include "numeric/NumberText.h"
 #include "numeric/Reporter.h"
+#include "workspace/RunFolder.h"
 
 #include <chrono>
 #include <cstdio>
@@ -12,19 +13,6 @@
 #include <thread>
 
 namespace grafida::cli {
-
-PrivateFolder::PrivateFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "grafida-cli-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot create a private work folder in " +
-                                 std::filesystem::temp_directory_path().string());
-    path_ = pattern;
-}
-
-PrivateFolder::~PrivateFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
 
 std::optional<TMolecula> ReadMolecule(const std::string& hinFile, const std::string& workDir) {
     TMolecula read;
@@ -71,7 +59,8 @@ private:
 int RunMoleculeTasks(const std::vector<std::string>& files, const BatchOptions& options,
                      const MoleculeTask& task,
                      const std::function<bool(std::size_t index, const std::string& output)>& accept) {
-    PrivateFolder work;
+    // Removed on the way out, or by the next run of either program after a crash.
+    RunFolder work(DefaultRunFolderBase());
     TerminalProgress progress(files.size(), !options.quiet && StderrIsTerminal());
     int status = 0;
 

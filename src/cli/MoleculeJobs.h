@@ -13,19 +13,6 @@
 
 namespace grafida::cli {
 
-// A private temporary folder, removed with its content when it goes.
-class PrivateFolder {
-public:
-    PrivateFolder();
-    ~PrivateFolder();
-    PrivateFolder(const PrivateFolder&) = delete;
-    PrivateFolder& operator=(const PrivateFolder&) = delete;
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
 // Reads a .HIN file, writes its work file into workDir and reads that back, as the
 // program does before every command; the failing step has said why.
 std::optional<TMolecula> ReadMolecule(const std::string& hinFile, const std::string& workDir);
