@@ -116,8 +116,9 @@ TEST_F(App, HintsToolsAndClockShowInTheStatusBar) {
         EXPECT_FALSE(buttons[i]->toolTip().isEmpty());
         EXPECT_EQ(buttons[i]->iconSize(), QSize(16, 16));
         // A missing tool says so and starts nothing.
-        if (Main().Tools().Programs()[i].empty())
+        if (Main().Tools().Programs()[i].empty()) {
             EXPECT_TRUE(buttons[i]->toolTip().contains("not installed"));
+        }
     }
     // The locale's own time format, without the time zone that would not fit.
     const QString clock = Main().ClockPanel().text();
@@ -248,8 +249,9 @@ TEST_F(App, CloseQuestionsAnsweredYesNoCancel) {
                       std::find(captions.begin(), captions.end(), "kept.M") == captions.end(),
                   c.closes)
             << static_cast<int>(c.answer);
-        if (c.saveAs)
+        if (c.saveAs) {
             EXPECT_EQ(ReadFile(Path(*c.saveAs)), "edited\r\n");
+        }
         for (TFormMDIChild* left : Main().TextWindows())
             left->CloseWithoutQuestion();
         QApplication::processEvents();
