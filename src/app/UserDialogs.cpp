@@ -16,6 +16,8 @@ public:
         QFileDialog dialog(parent, title, folder, filter);
         dialog.setFileMode(QFileDialog::ExistingFiles);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        // The patterns spell out every letter case; the user sees the filter's name only.
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
         std::vector<std::string> files;
         if (dialog.exec() == QDialog::Accepted)
             for (const QString& file : dialog.selectedFiles())

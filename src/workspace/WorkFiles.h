@@ -1,5 +1,6 @@
 #pragma once
-// The molecule work files: WorkDir/<name>.TOP, one per loaded molecule.
+// The molecule work files: <folder>/<name>.TOP, one per loaded molecule, in the
+// folder of the running program (Workspace::WorkFolder).
 
 #include <string>
 #include <string_view>
