@@ -16,7 +16,7 @@ namespace {
 
 void AddCheckEntry(QListWidget& list, const char* text) {
     auto* item = new QListWidgetItem(QString::fromUtf8(text), &list);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
 }
 
