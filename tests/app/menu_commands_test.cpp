@@ -331,5 +331,135 @@ TEST_F(MenuCommands, LayerMatrixWithoutADistanceMatrixSaysSoAndOpensNoWindow) {
     EXPECT_TRUE(Main().TextWindows().empty());
 }
 
+// Picks the matrix of a layer or shell dialog and ticks the entries of its other lists
+// by their texts.
+void AnswerLayerDialog(QDialog& dialog, const QString& matrix, const char* listName, const QStringList& ticks,
+                       const char* optionsName, const QStringList& options) {
+    auto& matrices = Child<QListWidget>(dialog, "lstMatr");
+    dlgpack::testing::ClickEntry(matrices, static_cast<int>(Texts(matrices).indexOf(matrix)));
+    const auto tick = [](QListWidget& list, const QStringList& texts) {
+        for (const QString& text : texts) {
+            const int row = static_cast<int>(Texts(list).indexOf(text));
+            ASSERT_GE(row, 0) << text.toStdString();
+            ToggleTick(list, row);
+        }
+    };
+    if (listName)
+        tick(Child<QListWidget>(dialog, listName), ticks);
+    tick(Child<QListWidget>(dialog, optionsName), options);
+    Click(Child<QPushButton>(dialog, "BitBtnOK"));
+}
+
+class PropaneMatrices : public MenuCommands {
+protected:
+    void SetUp() override {
+        OpenSamples({"propane"});
+        BasicMatrices({0, 2}, true);
+        ASSERT_EQ(Work().matrices.Count(), 2);
+        Main().CloseAllItemClick();
+        ASSERT_TRUE(WaitUntil([this] { return Main().TextWindows().empty(); }));
+    }
+};
+
+// The path 1-2-3 with unit weights: layer rows (1, 1, 1), (1, 2, 0), (1, 1, 1).
+// X(i) = (0.1·L(i,1) + 0.01·L(i,2) + 0.001·L(i,3)) / 3: 0.037, 0.04, 0.037 (sum 0.114);
+// C = 1 / (product of L(i,e)^(2e))^(1/9) over e ≥ 1 with L(i,e) > 0: 0.5, 1/√2, 0.5.
+// Column sums (3, 4, 2); weighted by e, 1/e, e², 1/e²: (4, 4), (4, 1), (4, 8), (4, 0.5).
+// The layer polynomial 3x² + 4x + 2 has the roots -2/3 ± i·√8/6 = -0.67 ± 0.47i.
+TEST_F(PropaneMatrices, LayerMatrixWithUnitWeightsAndEveryOption) {
+    WhenDialogShows("TFLMatrDlg", [](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Calculate layer matrix");
+        AnswerLayerDialog(dialog, "propane_DI", nullptr, {}, "clbOptions",
+                          {"Keep matrix", "X index", "C index", "Polynomial"});
+    });
+    Trigger("LayerMatrixItem");
+    EXPECT_TRUE(reporter_.errors.empty()) << reporter_.errors.front();
+    ASSERT_EQ(Captions(), std::vector<std::string>{"propane_LM.M"});
+    Lines text = WindowLines(0);
+    ASSERT_EQ(text.size(), 18u) << ::testing::PrintToString(text);
+    const std::string imaginary = text[15];
+    text.erase(text.begin() + 15);
+    EXPECT_EQ(text, (Lines{"$TFLOATARRAY", "propane_LM", "3 3", "1.00 1.00 1.00   3.00  0.04  0.50",
+                           "1.00 2.00 0.00   3.00  0.04  0.71", "1.00 1.00 1.00   3.00  0.04  0.50", "",
+                           "3.00 4.00 2.00   9.00 X = 0.11 C = 1.71", "", "CS = 3.00 4.00 2.00   9.00",
+                           "PDS = 4.00 4.00   8.00", "PRDS = 4.00 1.00   5.00", "PD^2S = 4.00 8.00   12.00",
+                           "PRD^2S = 4.00 0.50   4.50", "REAL ROOTS = -0.67 -0.67   -1.33", "SUM = 9.00",
+                           "1/2SUM = 4.50"}));
+    EXPECT_TRUE(imaginary == "IMAG ROOTS = 0.47 -0.47   0.00" ||
+                imaginary == "IMAG ROOTS = -0.47 0.47   0.00")
+        << imaginary;
+    EXPECT_EQ(Stored(), (std::vector<std::string>{"propane_AD", "propane_DI", "propane_LM"}));
+}
+
+TEST_F(PropaneMatrices, LayerMatrixOfAZeroDiagonalWithPolynomialSaysSoAndLeavesNothing) {
+    WhenDialogShows("TFLMatrDlg", [](QDialog& dialog) {
+        AnswerLayerDialog(dialog, "propane_AD", "clbProp", {"Diagonal entries"}, "clbOptions",
+                          {"Keep matrix", "Polynomial"});
+    });
+    Trigger("LayerMatrixItem");
+    ASSERT_EQ(reporter_.errors.size(), 1u);
+    EXPECT_TRUE(reporter_.errors[0].starts_with("System propane_"));
+    EXPECT_TRUE(reporter_.errors[0].ends_with(" has all coeficients = 0")) << reporter_.errors[0];
+    EXPECT_TRUE(Main().TextWindows().empty());
+    EXPECT_EQ(Work().matrices.Count(), 2);
+}
+
+// The shell matrix of the adjacency (trace 0, so column 1 holds ones): row i sums the
+// adjacency entries at distance 1 and 2 from i.
+TEST_F(PropaneMatrices, ShellMatrixOfTheAdjacency) {
+    WhenDialogShows("TFShMatrDlg", [](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Calculate shell matrix");
+        AnswerLayerDialog(dialog, "propane_AD", nullptr, {}, "cbOpt", {});
+    });
+    Trigger("ShellMatrixItem");
+    EXPECT_TRUE(reporter_.errors.empty()) << reporter_.errors.front();
+    ASSERT_EQ(Captions(), std::vector<std::string>{"NONAME1"});
+    Lines text = WindowLines(0);
+    ASSERT_GT(text.size(), 2u);
+    EXPECT_TRUE(text[1].starts_with("propane_")) << text[1];
+    text.erase(text.begin() + 1);
+    EXPECT_EQ(text,
+              (Lines{"$TFLOATARRAY", "3 3", "1.00 1.00 0.00   2.00", "1.00 2.00 0.00   3.00",
+                     "1.00 1.00 0.00   2.00", "", "3.00 4.00 0.00   7.00", "", "CS = 3.00 4.00 0.00   7.00",
+                     "PDS = 4.00 0.00   4.00", "PRDS = 4.00 0.00   4.00", "PD^2S = 4.00 0.00   4.00",
+                     "PRD^2S = 4.00 0.00   4.00", "SUM = 7.00", "1/2SUM = 3.50"}));
+    EXPECT_EQ(Work().matrices.Count(), 2);
+}
+
+// Walks from vertex i of the path 1-2-3: of length 1 there are 1, 2, 1; of length 2,
+// 2 from every vertex. With M2 = M3 = the distances, entry (i, j) is
+// walks(i, d(i, j))·d(i, j).
+TEST_F(PropaneMatrices, WalkOperatorAndItsSizeFailure) {
+    const auto choose = [](QStringList names) {
+        WhenDialogShows("TDualListDlg", [names](QDialog& dialog) {
+            auto& source = Child<QListWidget>(dialog, "SrcList");
+            for (const QString& name : names) {
+                dlgpack::testing::ClickEntry(source, static_cast<int>(Texts(source).indexOf(name)));
+                Click(Child<QPushButton>(dialog, "IncludeBtn"));
+            }
+            Click(Child<QCheckBox>(dialog, "cbKeep"));
+            Click(Child<QPushButton>(dialog, "BitBtnOK"));
+        });
+    };
+    choose({"propane_AD", "propane_DI", "propane_DI"});
+    Trigger("WalkOperatorItem");
+    ASSERT_EQ(Main().TextWindows().size(), 1u);
+    const Lines text = WindowLines(0);
+    ASSERT_EQ(text.size(), 6u) << ::testing::PrintToString(text);
+    EXPECT_EQ(Captions(), std::vector<std::string>{text[1] + ".M"});
+    EXPECT_EQ(Lines(text.begin() + 2, text.end()),
+              (Lines{"3 3", "0.00 1.00 4.00 ", "2.00 0.00 2.00 ", "4.00 1.00 0.00 "}));
+    ASSERT_EQ(Work().matrices.Count(), 3);
+    EXPECT_EQ(Work().matrices.Item(2).Name(), text[1]);
+
+    Store("two_AD", {{0, 1}, {1, 0}});
+    choose({"propane_AD", "two_AD", "propane_DI"});
+    Trigger("WalkOperatorItem");
+    // The command's rule: the window stays, empty, and nothing is kept.
+    EXPECT_EQ(Captions(), (std::vector<std::string>{text[1] + ".M", "NONAME2"}));
+    EXPECT_EQ(Main().TextWindows()[1]->Text(), "");
+    EXPECT_EQ(Work().matrices.Count(), 4);
+}
+
 } // namespace
 } // namespace grafida::app::testing
