@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
 #include <cmath>
 #include <filesystem>
 #include <sstream>
@@ -459,6 +461,46 @@ TEST_F(PropaneMatrices, WalkOperatorAndItsSizeFailure) {
     EXPECT_EQ(Captions(), (std::vector<std::string>{text[1] + ".M", "NONAME2"}));
     EXPECT_EQ(Main().TextWindows()[1]->Text(), "");
     EXPECT_EQ(Work().matrices.Count(), 4);
+}
+
+// W of the path's adjacency over a vector of ones, two steps: the diagonal starts at
+// ones, becomes the degrees (1, 2, 1), then the sums of the neighbours' degrees (2, 2, 2).
+TEST_F(PropaneMatrices, WMatrixOverOnesPrintsItsDiagonalSum) {
+    WhenDialogShows("TFMatrWPrDlg", [](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "W matrix calculation");
+        dlgpack::testing::ClickEntry(Child<QListWidget>(dialog, "lstMatr"), 0);
+        Child<QSpinBox>(dialog, "SpinEditPower").setValue(2);
+        Click(Child<QPushButton>(dialog, "BitBtnOK"));
+    });
+    Trigger("WMatrixItem");
+    EXPECT_TRUE(reporter_.errors.empty()) << reporter_.errors.front();
+    EXPECT_EQ(Captions(), std::vector<std::string>{"propane_W2_AD.M"});
+    EXPECT_EQ(WindowLines(0),
+              Join({Plain("propane_W2_AD", "3 3", {"2.00 1.00 0.00 ", "1.00 2.00 1.00 ", "0.00 1.00 2.00 "}),
+                    {"Diagonal elements sum = 6.00"}}));
+    EXPECT_EQ(Work().matrices.Count(), 2);
+}
+
+// The buckyball's detour matrix takes far longer than the test waits: Cancel takes
+// back the adjacency already kept and the window it was printed into.
+TEST_F(MenuCommands, CancelledBasicMatricesKeepsNothingAndLeavesNoWindow) {
+    const std::string file = Path("work/buckminsterfullerene.hin");
+    std::filesystem::copy_file(
+        std::string(GRAFIDA_TEST_DATA_DIR) + "/reference-topology/molecules/buckminsterfullerene.hin", file);
+    dialogs_.openAnswers = {{file}};
+    Trigger("OpenItem");
+    ASSERT_EQ(Work().molecules.Names().size(), 1u);
+    bool sawWindow = false;
+    QTimer::singleShot(300, [&] {
+        sawWindow = Main().TextWindows().size() == 1;
+        Click(Main().Progress().CancelButton());
+    });
+    BasicMatrices({0, 4}, true);
+    EXPECT_TRUE(sawWindow);
+    EXPECT_EQ(Main().HintPanel().text(), "Cancelled: nothing was kept");
+    EXPECT_TRUE(WaitUntil([this] { return Main().TextWindows().empty(); }));
+    EXPECT_EQ(Work().matrices.Count(), 0);
+    EXPECT_TRUE(Item("BasematricesItem").isEnabled());
 }
 
 } // namespace
