@@ -503,5 +503,50 @@ TEST_F(MenuCommands, CancelledBasicMatricesKeepsNothingAndLeavesNoWindow) {
     EXPECT_TRUE(Item("BasematricesItem").isEnabled());
 }
 
+// The property file goes while the dialog is open: the command names what it missed
+// and opens no window.
+TEST_F(PropaneMatrices, WMatrixWithAPropertyGoneSaysSoAndOpensNoWindow) {
+    WhenDialogShows("TFormProp", [](QDialog& dialog) {
+        ToggleTick(Child<QListWidget>(dialog, "chbProperties"), 0); // SGI
+        Click(Child<QPushButton>(dialog, "BitBtnOK"));
+    });
+    Trigger("PropertiesItem");
+    ASSERT_TRUE(std::filesystem::exists(Work().PropertyFilePath("propane")));
+    WhenDialogShows("TFMatrWPrDlg", [this](QDialog& dialog) {
+        dlgpack::testing::ClickEntry(Child<QListWidget>(dialog, "lstMatr"), 0);
+        auto& properties = Child<QListWidget>(dialog, "clbProp");
+        const int sgi = static_cast<int>(Texts(properties).indexOf("SGI"));
+        ASSERT_GE(sgi, 0) << Texts(properties).join(',').toStdString();
+        ToggleTick(properties, sgi);
+        std::filesystem::remove(Work().PropertyFilePath("propane"));
+        Click(Child<QPushButton>(dialog, "BitBtnOK"));
+    });
+    Trigger("WMatrixItem");
+    EXPECT_EQ(reporter_.errors, std::vector<std::string>{"W matrix need SGI"});
+    EXPECT_TRUE(Main().TextWindows().empty());
+    EXPECT_EQ(Work().matrices.Count(), 2);
+}
+
+// A rotation by a quarter turn has the eigenvalues ±i and no real eigenvector.
+TEST_F(MenuCommands, EigenvaluesOfARotationSayThereIsNoRealEigenvector) {
+    Store("r_M", {{0, -1}, {1, 0}});
+    TickMatrices("EigenItem", "TFSMatrSel", {0}, true);
+    EXPECT_TRUE(reporter_.errors.empty()) << reporter_.errors.front();
+    ASSERT_EQ(Captions(), std::vector<std::string>{"r_M_Eig.M"});
+    const Lines text = WindowLines(0);
+    ASSERT_EQ(text.size(), 14u) << ::testing::PrintToString(text);
+    EXPECT_EQ(Lines(text.begin(), text.begin() + 6),
+              Join({Plain("r_M", "2 2", {"0.00 -1.00 ", "1.00 0.00 "}), {"-REAL EIGENVALUES ARE-"}}));
+    for (int k : {6, 7})
+        EXPECT_EQ(std::abs(Numbers(text[k]).at(0)), 0.0) << text[k];
+    EXPECT_EQ(text[8], "-IMAGINARY EIGENVALUES ARE-");
+    EXPECT_EQ(std::abs(Numbers(text[9]).at(0)), 1.0);
+    EXPECT_EQ(Numbers(text[10]).at(0), -Numbers(text[9]).at(0));
+    EXPECT_EQ(text[11], "-EIGEN VECTORS ARE-");
+    EXPECT_TRUE(text[12].starts_with("No real eigenvector for ")) << text[12];
+    EXPECT_TRUE(text[13].starts_with("No real eigenvector for ")) << text[13];
+    EXPECT_EQ(Work().matrices.Count(), 1);
+}
+
 } // namespace
 } // namespace grafida::app::testing
