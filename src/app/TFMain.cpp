@@ -288,13 +288,13 @@ void TFMain::CreateMenus() {
 }
 
 void TFMain::UpdateWindowMenu() {
+    // clear() deletes the window entries, which the menu owns; deleting them again
+    // crashed the second time the menu opened.
     windowMenu_->clear();
+    windowListActions_.clear();
     windowMenu_->addAction(Action(QStringLiteral("CascadeItem")));
     windowMenu_->addAction(Action(QStringLiteral("TileItem")));
     windowMenu_->addAction(Action(QStringLiteral("ArrangeIconsItem")));
-    for (QAction* action : windowListActions_)
-        action->deleteLater();
-    windowListActions_.clear();
     const auto windows = mdiArea_->subWindowList();
     if (!windows.isEmpty())
         windowMenu_->addSeparator();

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -546,6 +547,31 @@ TEST_F(MenuCommands, EigenvaluesOfARotationSayThereIsNoRealEigenvector) {
     EXPECT_TRUE(text[12].starts_with("No real eigenvector for ")) << text[12];
     EXPECT_TRUE(text[13].starts_with("No real eigenvector for ")) << text[13];
     EXPECT_EQ(Work().matrices.Count(), 1);
+}
+
+// The Window menu is rebuilt each time it opens; its entries of the text windows the
+// commands opened go on working after windows have come and gone.
+TEST_F(MatrixOperations, WindowMenuListsTheResultWindowsEachTimeItOpens) {
+    TickMatrices("ReciprocalItem", "TFSMatrSel", {0}, false);
+    TickMatrices("CombinatorialItem", "TFSMatrSel", {0}, false);
+    TickMatrices("ReciprocalItem", "TFSMatrSel", {1}, false);
+    auto* menu = Main().findChild<QMenu*>("WindowMenu");
+    ASSERT_NE(menu, nullptr);
+    const auto entries = [menu] {
+        emit menu->aboutToShow();
+        QStringList texts;
+        for (QAction* action : menu->actions())
+            texts.append(action->text());
+        return texts;
+    };
+    EXPECT_EQ(entries().mid(4), (QStringList{"&1 a_R_X.M", "&2 a_Comb_X.M", "&3 a_R_Y.M"}));
+    Main().TextWindows()[0]->CloseWithoutQuestion();
+    ASSERT_TRUE(WaitUntil([this] { return Main().TextWindows().size() == 2; }));
+    entries();
+    const QStringList now = entries();
+    ASSERT_EQ(now.mid(4), (QStringList{"&1 a_Comb_X.M", "&2 a_R_Y.M"}));
+    menu->actions()[4]->trigger();
+    EXPECT_EQ(Main().ActiveTextWindow()->Caption(), "a_Comb_X.M");
 }
 
 } // namespace
