@@ -1,5 +1,6 @@
 #include "app/TFMain.h"
 
+#include "app/CommandHandlers.h"
 #include "app/StatusTools.h"
 #include "app/TFormMDIChild.h"
 #include "app/TFormPreferences.h"
@@ -135,28 +136,38 @@ void TFMain::CreateActions() {
             [this] { PreferencesItemClick(); });
     command(MakeAction("ExitItem", "E&xit", "Exit program", QKeySequence(Qt::Key_F10)), [this] { close(); });
 
-    // Calculate and Operation: the commands' own steps fill these in.
-    command(MakeAction("BasematricesItem", "&Basic matrices ...", "Calculate base matrices"), notYet);
-    command(MakeAction("PropertiesItem", "P&roperties ...", "Calculate some properties"), notYet);
+    // Calculate and Operation: each handler asks its dialog and runs the workspace's command.
+    command(MakeAction("BasematricesItem", "&Basic matrices ...", "Calculate base matrices"),
+            [this] { BasematricesItemClick(*this); });
+    command(MakeAction("PropertiesItem", "P&roperties ...", "Calculate some properties"),
+            [this] { PropertiesItemClick(*this); });
     MakeAction("IndicesItem", "Indices ...", "Calculate topological indices")->setEnabled(false);
     command(MakeAction("MatrixListItem", "&Matrix list ...",
                        "View matrices stored in memory and perform various operations on them"),
             notYet);
     command(MakeAction("MoleculeListItem", "M&olecule list ...", "View molecules stored in memory"), notYet);
-    command(MakeAction("MatrixSumItem", "Matrix &sum", "Calculate matrix sum"), notYet);
-    command(MakeAction("MatrixDifferenceItem", "Matrix &difference", "Calculate matrix difference"), notYet);
-    command(MakeAction("ReciprocalItem", "&Reciprocal", "Calculate matrix reciprocal"), notYet);
-    command(MakeAction("CramerProductItem", "&Cramer product", "Calculate Cramer product"), notYet);
-    command(MakeAction("HadamardProductItem", "&Hadamard product", "Calculate Hadamard product"), notYet);
+    command(MakeAction("MatrixSumItem", "Matrix &sum", "Calculate matrix sum"),
+            [this] { MatrixSumItemClick(*this); });
+    command(MakeAction("MatrixDifferenceItem", "Matrix &difference", "Calculate matrix difference"),
+            [this] { MatrixDifferenceItemClick(*this); });
+    command(MakeAction("ReciprocalItem", "&Reciprocal", "Calculate matrix reciprocal"),
+            [this] { ReciprocalItemClick(*this); });
+    command(MakeAction("CramerProductItem", "&Cramer product", "Calculate Cramer product"),
+            [this] { CramerProductItemClick(*this); });
+    command(MakeAction("HadamardProductItem", "&Hadamard product", "Calculate Hadamard product"),
+            [this] { HadamardProductItemClick(*this); });
     command(MakeAction("EigenItem", "&Eigen values and vectors", "Calculate eigen values and vectors"),
-            notYet);
+            [this] { EigenItemClick(*this); });
     command(MakeAction("CombinatorialItem", "Com&binatorial matrix", "Calculate combinatorial matrix"),
-            notYet);
-    command(MakeAction("WMatrixItem", "&W matrix", "Calculate W matrix"), notYet);
+            [this] { CombinatorialItemClick(*this); });
+    command(MakeAction("WMatrixItem", "&W matrix", "Calculate W matrix"),
+            [this] { WMatrixItemClick(*this); });
     command(MakeAction("WalkOperatorItem", "Wal&k operator", "Calculate matrix based on Walk operator"),
-            notYet);
-    command(MakeAction("LayerMatrixItem", "La&yer matrix", "Calculate layer matrix"), notYet);
-    command(MakeAction("ShellMatrixItem", "S&hell matrix", "Calculate shell matrix"), notYet);
+            [this] { WalkOperatorItemClick(*this); });
+    command(MakeAction("LayerMatrixItem", "La&yer matrix", "Calculate layer matrix"),
+            [this] { LayerMatrixItemClick(*this); });
+    command(MakeAction("ShellMatrixItem", "S&hell matrix", "Calculate shell matrix"),
+            [this] { ShellMatrixItemClick(*this); });
 
     // Window and Help.
     connect(MakeAction("CascadeItem", "&Cascade", "Cascade"), &QAction::triggered, mdiArea_,
@@ -277,13 +288,13 @@ void TFMain::CreateMenus() {
 }
 
 void TFMain::UpdateWindowMenu() {
+    // clear() deletes the window entries, which the menu owns; deleting them again
+    // crashed the second time the menu opened.
     windowMenu_->clear();
+    windowListActions_.clear();
     windowMenu_->addAction(Action(QStringLiteral("CascadeItem")));
     windowMenu_->addAction(Action(QStringLiteral("TileItem")));
     windowMenu_->addAction(Action(QStringLiteral("ArrangeIconsItem")));
-    for (QAction* action : windowListActions_)
-        action->deleteLater();
-    windowListActions_.clear();
     const auto windows = mdiArea_->subWindowList();
     if (!windows.isEmpty())
         windowMenu_->addSeparator();
