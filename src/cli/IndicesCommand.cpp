@@ -5,6 +5,7 @@
 #include "workspace/MoleculeIndices.h"
 
 #include <cstdio>
+#include <variant>
 
 namespace grafida::cli {
 
@@ -28,15 +29,24 @@ std::string Field(const std::string& text) {
     return quoted + "\"";
 }
 
+std::string Cell(const Descriptor& descriptor) {
+    struct {
+        std::string operator()(const std::string& text) const { return Field(text); }
+        std::string operator()(int count) const { return std::to_string(count); }
+        std::string operator()(double value) const { return Number(value); }
+        std::string operator()(std::monostate) const { return {}; }
+    } format;
+    return std::visit(format, descriptor.value);
+}
+
 std::string Row(const MoleculeIndices& m) {
-    std::string row = Field(m.molecule) + "," + std::to_string(m.vertices) + "," + std::to_string(m.edges);
-    for (double value : {m.randic, m.wiener, m.combDistance, m.detour, m.combDetour})
-        row += "," + Number(value);
-    row += "," + (m.distance3d ? Number(*m.distance3d) : std::string());
-    for (double value : m.cluj)
-        row += "," + Number(value);
-    row += "," + Number(m.adEigMax) + "," + Number(m.adEigMin) + "\n";
-    return row;
+    std::string row;
+    const char* separator = "";
+    for (const Descriptor& descriptor : DescriptorTable(m)) {
+        row += separator + Cell(descriptor);
+        separator = ",";
+    }
+    return row + "\n";
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "molecule/ElementData.h"
 
 #include "molecule/TextFields.h"
+#include "numeric/Messages.h"
 #include "numeric/NumberText.h"
 #include "numeric/Reporter.h"
 #include "numeric/TextFile.h"
@@ -30,8 +31,7 @@ const char* FileNameOf(ElementDataKind kind) {
 }
 
 const char* MissingMessageOf(ElementDataKind kind) {
-    return kind == ElementDataKind::Mass ? "MASS DATA FILE IS MISSING OR NOT IN CURRENT DIRECTORY"
-                                         : "CHARGES DATA FILE IS MISSING OR NOT IN CURRENT DIRECTORY";
+    return kind == ElementDataKind::Mass ? messages::kMassFileMissing : messages::kChargesFileMissing;
 }
 
 std::string WithoutBlanks(std::string_view symbol) {

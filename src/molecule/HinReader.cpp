@@ -3,6 +3,7 @@
 #include "molecule/ElementData.h"
 #include "molecule/Molecula.h"
 #include "molecule/TextFields.h"
+#include "numeric/Messages.h"
 #include "numeric/NumberText.h"
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
@@ -15,10 +16,6 @@
 namespace grafida {
 
 namespace {
-
-constexpr const char* kCannotRead = "Can not read molecule from HIN file %s";
-constexpr const char* kSeveralMolecules =
-    "Can not read molecule from HIN file %s: it holds more than one molecule";
 
 // atom <number> <name> <element> <type> <flags> <charge> <x> <y> <z> <k> {<neighbour> <letter>}k
 constexpr size_t kNumberField = 1;
@@ -135,7 +132,7 @@ HinContent ReadAtomLines(std::string_view text) {
     for (const auto line : SplitLines(text)) {
         const auto first = FirstField(line);
         if (first == "mol" && ++molecules > 1) {
-            content.failure = kSeveralMolecules;
+            content.failure = messages::kSeveralMolecules;
             return content;
         }
         if (first != "atom")
@@ -146,15 +143,15 @@ HinContent ReadAtomLines(std::string_view text) {
             content.atoms.push_back(std::move(atom));
             break;
         case LineResult::NewMolecule:
-            content.failure = kSeveralMolecules;
+            content.failure = messages::kSeveralMolecules;
             return content;
         case LineResult::Unreadable:
-            content.failure = kCannotRead;
+            content.failure = messages::kCannotReadHin;
             return content;
         }
     }
     if (content.atoms.size() > static_cast<size_t>(INT32_MAX))
-        content.failure = kCannotRead;
+        content.failure = messages::kCannotReadHin;
     return content;
 }
 
@@ -163,7 +160,7 @@ HinContent ReadAtomLines(std::string_view text) {
 bool TMolecula::LoadFromHIN(const std::string& fileName) {
     const FileContent file = ReadWholeFile(fileName);
     if (file.status != ReadStatus::Ok) {
-        ShowError(kCannotRead, fileName);
+        ShowError(messages::kCannotReadHin, fileName);
         return false;
     }
     return LoadFromHINText(file.bytes, fileName);
@@ -183,7 +180,7 @@ bool TMolecula::LoadFromHINText(std::string_view text, const std::string& fileNa
         if (!lines[i].IsHydrogen())
             vertexOfSource[i + 1] = ++heavyCount;
     if (heavyCount == 0 || !NeighboursAreConsistent(lines)) {
-        ShowError(kCannotRead, fileName);
+        ShowError(messages::kCannotReadHin, fileName);
         return false;
     }
     const auto masses = ElementDataFile::Load(ElementDataKind::Mass);

@@ -1,6 +1,7 @@
 #include "molecule/PropertyFile.h"
 
 #include "molecule/TextFields.h"
+#include "numeric/Messages.h"
 #include "numeric/NumberText.h"
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
@@ -16,7 +17,6 @@ namespace {
 
 constexpr std::string_view kAtomCountLine = "number of atoms";
 constexpr std::string_view kPropertyPrefix = "aproperty ";
-constexpr const char* kCannotReadProperties = "Can't read properties from %s";
 
 // A property header line, or nothing.
 std::optional<std::string_view> PropertyNameOf(std::string_view line) {
@@ -44,7 +44,7 @@ std::optional<std::int64_t> AtomCountOf(const std::vector<std::string_view>& lin
 bool SaveProperties(const TAtomProperties& properties, const std::string& fileName, std::uint8_t width,
                     std::uint8_t decimals) {
     const auto fail = [&] {
-        ShowError("Can't write molecule %s to file", fileName);
+        ShowError(messages::kCannotWriteMolecule, fileName);
         return false;
     };
     if (properties.Count() == 0)
@@ -105,7 +105,7 @@ int LoadProperties(TAtomProperties& properties, const std::string& fileName) {
     if (file.status == ReadStatus::Missing)
         return kPropertyFileMissing;
     if (file.status != ReadStatus::Ok) {
-        ShowError(kCannotReadProperties, fileName);
+        ShowError(messages::kCannotReadProperties, fileName);
         return kPropertyFileUnreadable;
     }
     return LoadPropertiesFromText(properties, file.bytes, fileName);
@@ -113,7 +113,7 @@ int LoadProperties(TAtomProperties& properties, const std::string& fileName) {
 
 int LoadPropertiesFromText(TAtomProperties& properties, std::string_view text, const std::string& fileName) {
     const auto fail = [&] {
-        ShowError(kCannotReadProperties, fileName);
+        ShowError(messages::kCannotReadProperties, fileName);
         return kPropertyFileUnreadable;
     };
     const auto lines = SplitLines(text);

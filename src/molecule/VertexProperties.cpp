@@ -1,6 +1,7 @@
 #include "molecule/VertexProperties.h"
 
 #include "molecule/ElementData.h"
+#include "numeric/Messages.h"
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
 
@@ -10,14 +11,12 @@ namespace grafida {
 
 namespace {
 
-constexpr const char* kEmptyMolecule = "ERROR EMPTY MOLECULE %s";
-constexpr const char* kCalculationFailed = "ERROR DIURING CALCULATING %s";
 constexpr double kHydrogenElectronegativity = 2.592;
 
 bool HasAtoms(const TMolecula& molecule) {
     if (molecule.VertexCount() > 0)
         return true;
-    ShowError(kEmptyMolecule, molecule.Name());
+    ShowError(messages::kEmptyMolecule, molecule.Name());
     return false;
 }
 
@@ -40,7 +39,7 @@ bool CalcSGI(TMolecula& molecule) {
         const double value =
             chi > 0 ? std::pow(chi * std::pow(kHydrogenElectronegativity, h), 1.0 / (h + 1)) : std::nan("");
         if (!std::isfinite(value)) {
-            ShowError(kCalculationFailed, "Sanderson group electronegativities");
+            ShowError(messages::kErrorCalculating, "Sanderson group electronegativities");
             return false;
         }
         sgi.Values.push_back(value);
@@ -57,7 +56,7 @@ bool CalcCharges(TMolecula& molecule, const TFLOATARRAY& distances, TFLOATARRAY&
         return false;
     const TAtomProperty* sgi = molecule.Properties.FindByName("SGI");
     if (!sgi) {
-        ShowError("CALCULATE SGI FIRST");
+        ShowError(messages::kCalculateSgiFirst);
         return false;
     }
     const auto n = static_cast<std::uint32_t>(molecule.VertexCount());
@@ -101,7 +100,7 @@ bool CalcGroupMass(TMolecula& molecule) {
     for (const TAtom& atom : molecule.Atoms) {
         const double value = masses->ValueOf(atom.Element().Symbol) + atom.HydrogenCount();
         if (!std::isfinite(value)) {
-            ShowError(kCalculationFailed, "Group mass");
+            ShowError(messages::kErrorCalculating, "Group mass");
             return false;
         }
         groupMass.Values.push_back(value);

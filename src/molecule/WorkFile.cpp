@@ -3,6 +3,7 @@
 #include "molecule/Molecula.h"
 #include "molecule/TextFields.h"
 #include "numeric/Error.h"
+#include "numeric/Messages.h"
 #include "numeric/NumberText.h"
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
@@ -21,8 +22,6 @@ namespace grafida {
 
 namespace {
 
-constexpr const char* kCannotWrite = "Can't write molecule %s to file";
-constexpr const char* kCannotRead = "Can't read molecule from %s";
 constexpr const char* kAtomCountLine = "number of atoms";
 constexpr const char* kBondPartLine = "conectivity table";
 
@@ -165,7 +164,7 @@ bool TMolecula::SaveToFile(const std::string& fileName) const {
     const auto fail = [&] {
         // A stale work file of the same name would later be read as this molecule.
         RemoveFile(fileName);
-        ShowError(kCannotWrite, Name());
+        ShowError(messages::kCannotWriteMolecule, Name());
         return false;
     };
     for (const auto& bond : Bonds)
@@ -206,7 +205,7 @@ bool TMolecula::SaveToFile(const std::string& fileName) const {
 bool TMolecula::LoadFromFile(const std::string& fileName) {
     const FileContent file = ReadWholeFile(fileName);
     if (file.status != ReadStatus::Ok) {
-        ShowError(kCannotRead, fileName);
+        ShowError(messages::kCannotReadMolecule, fileName);
         return false;
     }
     return LoadFromText(file.bytes, fileName);
@@ -214,7 +213,7 @@ bool TMolecula::LoadFromFile(const std::string& fileName) {
 
 bool TMolecula::LoadFromText(std::string_view text, const std::string& fileName) {
     const auto fail = [&] {
-        ShowError(kCannotRead, fileName);
+        ShowError(messages::kCannotReadMolecule, fileName);
         return false;
     };
     const auto lines = SplitLines(text);

@@ -1,5 +1,6 @@
 #include "numeric/MatrixText.h"
 
+#include "numeric/Messages.h"
 #include "numeric/NumberText.h"
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
@@ -158,7 +159,7 @@ void LoadMatricesFromText(std::string_view text, const std::string& fileName, TC
             continue;
         auto matrix = ReadBlock(lines, text.size(), next);
         if (!matrix) {
-            ShowError("Can't read matrix from %s file", fileName);
+            ShowError(messages::kCannotReadMatrix, fileName);
             return;
         }
         list.Add(std::move(matrix));
@@ -170,7 +171,7 @@ int LoadMatrices(const std::string& fileName, TContainer& list) {
     if (file.status == ReadStatus::Missing)
         return -1;
     if (file.status == ReadStatus::Unreadable) {
-        ShowError("Can't read matrix from %s file", fileName);
+        ShowError(messages::kCannotReadMatrix, fileName);
         return 0;
     }
     LoadMatricesFromText(file.bytes, fileName, list);

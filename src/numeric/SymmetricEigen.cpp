@@ -154,14 +154,14 @@ void SortEigenDescending(TFLOATVEC& d, TFLOATARRAY* v, int n) {
     }
 }
 
-int JacobiEigenvalues(TFLOATARRAY& a, TFLOATVEC& d, int n) {
+JacobiResult JacobiEigenvalues(TFLOATARRAY& a, TFLOATVEC& d, int n) {
     CheckSquareRange(a, 1, n);
     d.SetCount(0);
     d.SetCount(n);
     WorkMatrix<double> work(a);
     if (!BlockIsFinite(work, 1, n)) {
         d.Fill(1, std::numeric_limits<double>::quiet_NaN());
-        return kNotFinite;
+        return JacobiResult::NotFinite;
     }
     // The eigenvectors would only be discarded, so they are not accumulated; d is the same.
     std::vector<double> b(static_cast<size_t>(n) + 1);
@@ -176,7 +176,7 @@ int JacobiEigenvalues(TFLOATARRAY& a, TFLOATVEC& d, int n) {
         work(i, j) = g - s * (h + g * tau);
         work(k, l) = h + s * (g - h * tau);
     };
-    const auto finish = [&](int result) {
+    const auto finish = [&](JacobiResult result) {
         for (int i = 1; i <= n; ++i)
             d.Put(i, e[i]);
         SortEigenDescending(d, nullptr, n);
@@ -190,7 +190,7 @@ int JacobiEigenvalues(TFLOATARRAY& a, TFLOATVEC& d, int n) {
             for (int q = p + 1; q <= n; ++q)
                 sm += std::fabs(work(p, q));
         if (sm == 0.0)
-            return finish(-1);
+            return finish(JacobiResult::Converged);
         const double tresh = sweep <= 3 ? 0.2 * sm / (static_cast<double>(n) * n) : 0.0;
         for (int p = 1; p < n; ++p)
             for (int q = p + 1; q <= n; ++q) {
@@ -232,7 +232,7 @@ int JacobiEigenvalues(TFLOATARRAY& a, TFLOATVEC& d, int n) {
         e[i] = b[i];
         z[i] = 0;
     }
-    return finish(1);
+    return finish(JacobiResult::SweepsExhausted);
 }
 
 } // namespace grafida

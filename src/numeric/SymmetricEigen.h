@@ -19,10 +19,17 @@ namespace grafida {
 int JacobiEigen(TFLOATARRAY& a, int lo, int hi, TFLOATVEC& d, TFLOATARRAY& v, double tol,
                 std::int64_t maxSweeps);
 
+// How the threshold Jacobi solver ended. A type of its own, so that its success is
+// never mistaken for one of the shared solver codes.
+enum class JacobiResult {
+    Converged,       // d holds the eigenvalues
+    SweepsExhausted, // d holds the best estimate after the last sweep
+    NotFinite,       // NaN or infinity in a; d is all NaN
+};
+
 // Threshold Jacobi on the leading n × n block of a (upper triangle), at most 50 sweeps. d gets
-// n eigenvalues in descending order. Returns -1 when it converged, 1 when the sweeps ran out
-// (d is then the best estimate) and kNotFinite for NaN or infinity in a (d is all NaN).
-int JacobiEigenvalues(TFLOATARRAY& a, TFLOATVEC& d, int n);
+// n eigenvalues in descending order.
+JacobiResult JacobiEigenvalues(TFLOATARRAY& a, TFLOATVEC& d, int n);
 
 // Sorts d(1..n) into descending order by selection, the last of equal values moving first,
 // and swaps the matching columns of v when v is given.

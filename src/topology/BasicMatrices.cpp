@@ -1,5 +1,6 @@
 #include "topology/BasicMatrices.h"
 
+#include "numeric/Messages.h"
 #include "numeric/Reporter.h"
 #include "topology/Cluj.h"
 #include "topology/Detour.h"
@@ -60,7 +61,7 @@ bool HasBasicInputs(BasicMatrix which, const TFLOATARRAY* adjacency, const TFLOA
         break;
     }
     if (need)
-        ShowError("%s need %s", need->matrix, need->inputs);
+        ShowError(messages::kNeeds, need->matrix, need->inputs);
     return !need;
 }
 

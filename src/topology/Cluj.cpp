@@ -1,5 +1,6 @@
 #include "topology/Cluj.h"
 
+#include "numeric/Messages.h"
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
 #include "topology/ClujCounter.h"
@@ -37,13 +38,13 @@ constexpr ClujKind kClujFragDetour{"CFDe", "Cluj fragmental detour", "cluj fragm
 // Whether the inputs suit kind; says what is wrong when not.
 bool InputsFit(const ClujKind& kind, const TFLOATARRAY* adjacency, const TFLOATARRAY* distance) {
     if (!adjacency || (kind.usesDistance && !distance)) {
-        ShowError("%s need %s", kind.title, kind.usesDistance ? "adjacency and distance" : "adjacency");
+        ShowError(messages::kNeeds, kind.title, kind.usesDistance ? "adjacency and distance" : "adjacency");
         return false;
     }
     const bool sameSize = !kind.usesDistance ||
                           (distance->Rows() == adjacency->Rows() && distance->Cols() == adjacency->Cols());
     if (!adjacency->IsSquare() || !sameSize) {
-        ShowError(kErrorCalculating, kind.failure);
+        ShowError(messages::kErrorCalculating, kind.failure);
         return false;
     }
     return true;
@@ -162,7 +163,7 @@ ClujMatrices BuildCluj(const ClujKind* wholeKind, const ClujKind* fragKind, cons
     if (wholeKind) {
         result.whole = TryNewMatrix(n, n);
         if (!result.whole) {
-            ShowError(kNotEnoughMemory);
+            ShowError(messages::kNotEnoughMemory);
             return {};
         }
         result.whole->SetName(MoleculePrefix(adjacency.Name()) + wholeKind->code);
@@ -170,13 +171,13 @@ ClujMatrices BuildCluj(const ClujKind* wholeKind, const ClujKind* fragKind, cons
     if (fragKind) {
         result.fragmental = TryNewMatrix(n, n);
         if (!result.fragmental) {
-            ShowError(kNotEnoughMemory);
+            ShowError(messages::kNotEnoughMemory);
             return {};
         }
         result.fragmental->SetName(MoleculePrefix(adjacency.Name()) + fragKind->code);
     }
     if (lengths.Rows() != adjacency.Rows() || lengths.Cols() != adjacency.Cols()) {
-        ShowError(kErrorCalculating, (wholeKind ? wholeKind : fragKind)->failure);
+        ShowError(messages::kErrorCalculating, (wholeKind ? wholeKind : fragKind)->failure);
         return {};
     }
     const PathGraph graph(adjacency);
@@ -211,7 +212,7 @@ ClujMatrices CalcClujDetourMatrices(const TFLOATARRAY* adjacency, const TFLOATAR
     if (!detour) {
         own = CalcDetour(adjacency);
         if (!own) {
-            ShowError(kErrorCalculating, (wholeKind ? wholeKind : fragKind)->failure);
+            ShowError(messages::kErrorCalculating, (wholeKind ? wholeKind : fragKind)->failure);
             return {};
         }
         detour = own.get();

@@ -175,13 +175,13 @@ void FillDirected(const PathGraph& graph, TFLOATARRAY& detour, ProgressGuard& pr
 
 std::unique_ptr<TFLOATARRAY> CalcDetour(const TFLOATARRAY* graph) {
     if (!graph || !graph->IsSquare()) {
-        ShowError(kErrorCalculating, "detour");
+        ShowError(messages::kErrorCalculating, "detour");
         return nullptr;
     }
     const int n = static_cast<int>(graph->Rows());
     auto detour = TryNewMatrix(n, n);
     if (!detour) {
-        ShowError(kNotEnoughMemory);
+        ShowError(messages::kNotEnoughMemory);
         return nullptr;
     }
     ProgressGuard progress(n);

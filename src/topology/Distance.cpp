@@ -11,13 +11,13 @@ namespace grafida {
 
 std::unique_ptr<TFLOATARRAY> CalcDistance(const TFLOATARRAY* adjacency) {
     if (!adjacency || !adjacency->IsSquare()) {
-        ShowError(kErrorCalculating, "distance");
+        ShowError(messages::kErrorCalculating, "distance");
         return nullptr;
     }
     const int n = static_cast<int>(adjacency->Rows());
     auto distance = TryNewMatrix(n, n);
     if (!distance) {
-        ShowError(kNotEnoughMemory);
+        ShowError(messages::kNotEnoughMemory);
         return nullptr;
     }
 

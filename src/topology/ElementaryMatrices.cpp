@@ -11,8 +11,6 @@ namespace grafida {
 
 namespace {
 
-constexpr const char* kNoCoordinates = "Molecule %s has no 3D coordinates";
-
 bool IsVertex(const TMolecula& molecule, std::int32_t vertex) {
     return vertex >= 1 && vertex <= molecule.VertexCount();
 }
@@ -39,13 +37,13 @@ std::unique_ptr<TFLOATARRAY> CalcAdjacency(const TMolecula& molecule) {
     const int n = molecule.VertexCount();
     auto result = TryNewMatrix(n, n);
     if (!result) {
-        ShowError(kNotEnoughMemory);
+        ShowError(messages::kNotEnoughMemory);
         return nullptr;
     }
     ProgressGuard progress(static_cast<std::int64_t>(molecule.Bonds.size()));
     for (const TBond& bond : molecule.Bonds) {
         if (!IsVertex(molecule, bond.A1) || !IsVertex(molecule, bond.A2)) {
-            ShowError(kErrorCalculating, "adjacency");
+            ShowError(messages::kErrorCalculating, "adjacency");
             return nullptr;
         }
         // An atom bonded to itself is no edge of the graph: the diagonal stays 0.
@@ -82,16 +80,16 @@ std::unique_ptr<TFLOATARRAY> CalcConnectivity(const TMolecula& molecule) {
 std::unique_ptr<TFLOATARRAY> CalcDistance3D(const TMolecula& molecule) {
     const int n = molecule.VertexCount();
     if (n <= 0) {
-        ShowError(kErrorCalculating, "distance 3D");
+        ShowError(messages::kErrorCalculating, "distance 3D");
         return nullptr;
     }
     if (!molecule.HasCoordinates()) {
-        ShowError(kNoCoordinates, molecule.Name());
+        ShowError(messages::kNoCoordinates, molecule.Name());
         return nullptr;
     }
     auto result = TryNewMatrix(n, n);
     if (!result) {
-        ShowError(kNotEnoughMemory);
+        ShowError(messages::kNotEnoughMemory);
         return nullptr;
     }
     ProgressGuard progress(n);
@@ -102,7 +100,7 @@ std::unique_ptr<TFLOATARRAY> CalcDistance3D(const TMolecula& molecule) {
                 continue;
             const TAtom* b = molecule.Atoms.FindByNumber(j);
             if (!a || !b) {
-                ShowError(kErrorCalculating, "distance 3D");
+                ShowError(messages::kErrorCalculating, "distance 3D");
                 return nullptr;
             }
             const long double dx = static_cast<long double>(b->X()) - a->X();
@@ -110,7 +108,7 @@ std::unique_ptr<TFLOATARRAY> CalcDistance3D(const TMolecula& molecule) {
             const long double dz = static_cast<long double>(b->Z()) - a->Z();
             const double distance = static_cast<double>(std::sqrt(dx * dx + dy * dy + dz * dz));
             if (!std::isfinite(distance)) {
-                ShowError(kErrorCalculating, "distance 3D");
+                ShowError(messages::kErrorCalculating, "distance 3D");
                 return nullptr;
             }
             result->Put(i, j, distance);

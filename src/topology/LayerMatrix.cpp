@@ -1,6 +1,7 @@
 #include "topology/LayerMatrix.h"
 
 #include "numeric/MatrixNames.h"
+#include "numeric/Messages.h"
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
 #include "topology/DistanceLayers.h"
@@ -26,7 +27,7 @@ std::optional<TFLOATARRAY> LayerMatrix(const TFLOATARRAY& d, const TFLOATVEC& p,
     const std::optional<std::int64_t> largest =
         d.IsSquare() && d.Rows() == p.Count() ? LargestDistance(d) : std::nullopt;
     if (!largest) {
-        ShowError("ERROR DIURING CALCULATING %s", "layer matrix");
+        ShowError(messages::kErrorCalculating, "layer matrix");
         return std::nullopt;
     }
     const std::int64_t n = d.Rows();

@@ -1,6 +1,7 @@
 #include "topology/ShellMatrix.h"
 
 #include "numeric/MatrixNames.h"
+#include "numeric/Messages.h"
 #include "numeric/Reporter.h"
 #include "topology/DistanceLayers.h"
 
@@ -13,7 +14,7 @@ std::optional<TFLOATARRAY> ShellMatrix(const TFLOATARRAY& d, const TFLOATARRAY& 
     const bool sameSize = d.Rows() == m.Rows() && d.Cols() == m.Cols() && p.Count() >= m.Rows();
     const std::optional<std::int64_t> largest = sameSize ? LargestDistance(d) : std::nullopt;
     if (!largest) {
-        ShowError("ERROR DIURING CALCULATING %s", "shell matrix");
+        ShowError(messages::kErrorCalculating, "shell matrix");
         return std::nullopt;
     }
     const std::int64_t rows = m.Rows();

@@ -1,6 +1,7 @@
 #include "topology/WalkMatrix.h"
 
 #include "numeric/MatrixNames.h"
+#include "numeric/Messages.h"
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
 #include "topology/DistanceLayers.h"
@@ -11,8 +12,6 @@
 namespace grafida {
 
 namespace {
-
-constexpr const char* kCalculationError = "ERROR DIURING CALCULATING %s";
 
 // One walk step: next[i] = sum over j != i of m(i, j) * diagonal[j], summed in single
 // precision as the published walk counts are, plus 2 * loopSeed[i] * diagonal[i] in
@@ -54,7 +53,7 @@ bool SameSize(const TFLOATARRAY& a, const TFLOATARRAY& b) {
 
 std::optional<TFLOATARRAY> CalcWMatrix(const TFLOATARRAY* m, std::uint16_t steps, TFLOATVEC& property) {
     if (!m || !m->IsSquare() || m->Rows() != property.Count()) {
-        ShowError(kCalculationError, "W matrix");
+        ShowError(messages::kErrorCalculating, "W matrix");
         return std::nullopt;
     }
     const std::int64_t n = m->Rows();
@@ -93,7 +92,7 @@ std::optional<TFLOATARRAY> CalcWMatrix(const TFLOATARRAY* m, std::uint16_t steps
 std::optional<TFLOATARRAY> CalcWalkOperator(const TFLOATARRAY* m1, const TFLOATARRAY* m2,
                                             const TFLOATARRAY* m3) {
     if (!m1 || !m2 || !m3 || !m1->IsSquare() || !SameSize(*m1, *m2) || !SameSize(*m1, *m3)) {
-        ShowError(kCalculationError, "walk operator");
+        ShowError(messages::kErrorCalculating, "walk operator");
         return std::nullopt;
     }
     const std::int64_t n = m1->Rows();
@@ -109,7 +108,7 @@ std::optional<TFLOATARRAY> CalcWalkOperator(const TFLOATARRAY* m1, const TFLOATA
                 continue;
             const std::optional<std::uint16_t> count = StepCount(m2->Get(i, j));
             if (!count) {
-                ShowError(kCalculationError, "walk operator");
+                ShowError(messages::kErrorCalculating, "walk operator");
                 return std::nullopt;
             }
             stepCounts[static_cast<size_t>((i - 1) * n + (j - 1))] = *count;

@@ -1,5 +1,6 @@
 #include "workspace/MoleculeIndices.h"
 
+#include "numeric/Messages.h"
 #include "numeric/Reporter.h"
 #include "numeric/SymmetricEigen.h"
 #include "topology/BasicMatrices.h"
@@ -10,11 +11,36 @@
 
 namespace grafida {
 
+namespace {
+
+decltype(Descriptor::value) Optional(const std::optional<double>& value) {
+    if (value)
+        return *value;
+    return std::monostate{};
+}
+
+} // namespace
+
+std::vector<Descriptor> DescriptorTable(const MoleculeIndices& m) {
+    return {
+        {"molecule", m.molecule},   {"vertices", m.vertices},      {"edges", m.edges},
+        {"randic", m.randic},       {"wiener", m.wiener},          {"comb_distance", m.combDistance},
+        {"detour", m.detour},       {"comb_detour", m.combDetour}, {"distance3d", Optional(m.distance3d)},
+        {"IP_CjDi", m.cluj[0]},     {"IE_CjDi", m.cluj[1]},        {"IP_CjDe", m.cluj[2]},
+        {"IE_CjDe", m.cluj[3]},     {"IP_CFDi", m.cluj[4]},        {"IE_CFDi", m.cluj[5]},
+        {"IP_CFDe", m.cluj[6]},     {"IE_CFDe", m.cluj[7]},        {"ad_eig_max", m.adEigMax},
+        {"ad_eig_min", m.adEigMin},
+    };
+}
+
 const std::array<const char*, 19>& MoleculeIndexColumns() {
-    static const std::array<const char*, 19> columns = {
-        "molecule",    "vertices",   "edges",   "randic",     "wiener",    "comb_distance", "detour",
-        "comb_detour", "distance3d", "IP_CjDi", "IE_CjDi",    "IP_CjDe",   "IE_CjDe",       "IP_CFDi",
-        "IE_CFDi",     "IP_CFDe",    "IE_CFDe", "ad_eig_max", "ad_eig_min"};
+    static const std::array<const char*, 19> columns = [] {
+        std::array<const char*, 19> names{};
+        const std::vector<Descriptor> table = DescriptorTable(MoleculeIndices{});
+        for (size_t k = 0; k < names.size() && k < table.size(); ++k)
+            names[k] = table[k].column;
+        return names;
+    }();
     return columns;
 }
 
@@ -90,8 +116,8 @@ std::optional<MoleculeIndices> CalcMoleculeIndices(const TMolecula& molecule, bo
         TFLOATARRAY work;
         work.Assign(adjacency);
         TFLOATVEC eigenvalues(n);
-        if (JacobiEigenvalues(work, eigenvalues, n) != -1) {
-            ShowError("ERROR DIURING CALCULATING %s", "adjacency eigenvalues");
+        if (JacobiEigenvalues(work, eigenvalues, n) != JacobiResult::Converged) {
+            ShowError(messages::kErrorCalculating, "adjacency eigenvalues");
             return std::nullopt;
         }
         indices.adEigMax = eigenvalues.Get(1);

@@ -8,6 +8,8 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <variant>
+#include <vector>
 
 namespace grafida {
 
@@ -28,7 +30,18 @@ struct MoleculeIndices {
     double adEigMin = 0;
 };
 
-// The column names of MoleculeIndices, in order, for a table's header.
+// One cell of the descriptor table: its column's name and its value (the molecule's
+// name, a count or a number; nothing for a value the molecule does not have).
+struct Descriptor {
+    const char* column;
+    std::variant<std::string, int, double, std::monostate> value;
+};
+
+// The descriptors of a molecule as (column name, value) pairs in table order: the one
+// place that says which column holds what, for every table of them.
+std::vector<Descriptor> DescriptorTable(const MoleculeIndices& indices);
+
+// The column names of the descriptor table, in order, for a table's header.
 const std::array<const char*, 19>& MoleculeIndexColumns();
 
 // All indices of a molecule; nothing (after the failing builder has said why) when a

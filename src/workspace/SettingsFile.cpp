@@ -1,6 +1,7 @@
 #include "workspace/SettingsFile.h"
 
 #include "numeric/Error.h"
+#include "numeric/Messages.h"
 #include "numeric/NumberText.h"
 #include "numeric/Reporter.h"
 #include "numeric/TextFile.h"
@@ -185,7 +186,7 @@ bool SaveSettings(const Settings& settings, const SettingsLocation& location) {
         written = WriteFileAtomically(target, file->Text());
     }
     if (!written)
-        ShowError("Can't write settings file %s", target);
+        ShowError(messages::kCannotWriteSettings, target);
     return written;
 }
 

@@ -5,12 +5,24 @@
 
 namespace grafida {
 
-std::string MoleculeWorkFilePath(std::string_view workDir, std::string_view name) {
-    std::string path(workDir);
+namespace {
+
+std::string FileInFolder(std::string_view folder, std::string_view name, std::string_view extension) {
+    std::string path(folder);
     if (path.empty() || path.back() != '/')
         path += '/';
-    path.append(name).append(kWorkFileExtension);
+    path.append(name).append(extension);
     return path;
+}
+
+} // namespace
+
+std::string MoleculeWorkFilePath(std::string_view workDir, std::string_view name) {
+    return FileInFolder(workDir, name, kWorkFileExtension);
+}
+
+std::string MoleculePropertyFilePath(std::string_view workDir, std::string_view name) {
+    return FileInFolder(workDir, name, kPropertyFileExtension);
 }
 
 int DeleteMoleculeFiles(const std::string& workDir) {

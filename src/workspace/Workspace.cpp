@@ -13,12 +13,17 @@ Workspace* current = nullptr;
 
 Workspace::Workspace(std::string appDir) : Workspace(SettingsLocation::ForProgram(std::move(appDir))) {}
 
-Workspace::Workspace(SettingsLocation location) : location_(std::move(location)) {
+Workspace::Workspace(SettingsLocation location, const std::string& runFolderBase)
+    : location_(std::move(location)), runFolder_(runFolderBase) {
     settings.WorkDir = location_.appDir;
 }
 
 std::string Workspace::WorkFilePath(std::string_view name) const {
-    return MoleculeWorkFilePath(settings.WorkDir, name);
+    return MoleculeWorkFilePath(runFolder_.Path(), name);
+}
+
+std::string Workspace::PropertyFilePath(std::string_view name) const {
+    return MoleculePropertyFilePath(settings.WorkDir, name);
 }
 
 void Workspace::LoadSettings() {
@@ -42,7 +47,7 @@ bool Workspace::Close() {
     const bool saved = SaveSettings();
     molecules.Clear();
     matrices.Clear();
-    DeleteMoleculeFiles(settings.WorkDir);
+    runFolder_.Remove();
     return saved;
 }
 

@@ -6,6 +6,7 @@
 
 #include "workspace/MatrixList.h"
 #include "workspace/MoleculeList.h"
+#include "workspace/RunFolder.h"
 #include "workspace/Settings.h"
 #include "workspace/SettingsFile.h"
 
@@ -19,7 +20,8 @@ public:
     // The workspace of the program installed in appDir (the settings file's
     // place is taken from the user's environment).
     explicit Workspace(std::string appDir);
-    explicit Workspace(SettingsLocation location);
+    // runFolderBase: where this run's private work folder is made.
+    explicit Workspace(SettingsLocation location, const std::string& runFolderBase = DefaultRunFolderBase());
 
     Workspace(const Workspace&) = delete;
     Workspace& operator=(const Workspace&) = delete;
@@ -31,8 +33,12 @@ public:
     // The executable's folder, without a trailing separator.
     const std::string& AppDir() const { return location_.appDir; }
     const std::string& WorkDir() const { return settings.WorkDir; }
-    // The work file of the molecule named name in the current WorkDir.
+    // The folder of this run's work files, private to the run (not WorkDir).
+    const std::string& WorkFolder() const { return runFolder_.Path(); }
+    // The work file of the molecule named name, in WorkFolder.
     std::string WorkFilePath(std::string_view name) const;
+    // The vertex property file of the molecule named name, in the current WorkDir.
+    std::string PropertyFilePath(std::string_view name) const;
 
     // Reads the settings file (defaults for whatever is missing or unreadable)
     // and falls back to AppDir when WorkDir does not name an existing folder.
@@ -43,13 +49,15 @@ public:
     // What the main window does when it opens: empty stores, settings read.
     void Start();
     // What the main window does when it closes: settings written, both stores
-    // emptied (destroying every kept matrix), then every work file in WorkDir
-    // deleted. The stores are emptied and the files deleted even when the
-    // settings could not be written; the result tells whether they were.
+    // emptied (destroying every kept matrix), then this run's work folder
+    // removed (files in WorkDir are the user's and stay). The stores are emptied
+    // and the folder removed even when the settings could not be written; the
+    // result tells whether they were.
     bool Close();
 
 private:
     SettingsLocation location_;
+    RunFolder runFolder_;
 };
 
 // The program's workspace, or nullptr while there is none.

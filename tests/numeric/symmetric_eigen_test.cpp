@@ -73,13 +73,13 @@ TEST(SymmetricEigen, JacobiCases) {
 TEST(SymmetricEigen, ThresholdJacobiCases) {
     struct Case {
         std::vector<std::vector<double>> a;
-        int result;
+        JacobiResult result;
         std::vector<double> d;
     } cases[] = {
-        {{{1, 0, 0}, {0, 3, 0}, {0, 0, 2}}, -1, {3, 2, 1}},
-        {{{0, 1}, {1, 0}}, -1, {1, -1}},
-        {{{2, 0}, {0, 2}}, -1, {2, 2}},
-        {{}, -1, {}},
+        {{{1, 0, 0}, {0, 3, 0}, {0, 0, 2}}, JacobiResult::Converged, {3, 2, 1}},
+        {{{0, 1}, {1, 0}}, JacobiResult::Converged, {1, -1}},
+        {{{2, 0}, {0, 2}}, JacobiResult::Converged, {2, 2}},
+        {{}, JacobiResult::Converged, {}},
     };
     for (const auto& c : cases) {
         TFLOATARRAY a("m", c.a);
@@ -105,7 +105,7 @@ TEST(SymmetricEigen, NonFiniteInputFailsAtOnce) {
         EXPECT_EQ(RunJacobi(TFLOATARRAY("m", {{1, 0}, {0, 2}}), bad, 1000).result, kNotFinite);
         TFLOATARRAY a = Copy(matrix);
         TFLOATVEC d;
-        EXPECT_EQ(JacobiEigenvalues(a, d, 2), kNotFinite);
+        EXPECT_EQ(JacobiEigenvalues(a, d, 2), JacobiResult::NotFinite);
         ASSERT_EQ(d.Count(), 2u);
         EXPECT_TRUE(std::isnan(d.Get(1)) && std::isnan(d.Get(2)));
     }
@@ -140,7 +140,7 @@ TEST(SymmetricEigen, JacobiAgreesWithEigenOnRandomMatrices) {
 
         TFLOATARRAY a = Copy(matrix);
         TFLOATVEC d;
-        EXPECT_EQ(JacobiEigenvalues(a, d, n), -1) << where;
+        EXPECT_EQ(JacobiEigenvalues(a, d, n), JacobiResult::Converged) << where;
         ASSERT_EQ(d.Count(), static_cast<std::uint32_t>(n));
         for (int i = 0; i < n; ++i)
             EXPECT_NEAR(d.Get(i + 1), expected(i), 1e-9 * scale) << where;

@@ -2,6 +2,7 @@
 #include "support/RecordingReporter.h"
 #include "topology/CombinatorialMatrix.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -26,6 +27,8 @@ TEST(CombinatorialMatrix, Entries) {
     const std::optional<TFLOATARRAY> c = CombinatorialMatrix(&m);
     EXPECT_EQ(RowsOf(*c), (Rows{{0, 0, 1}, {0.375, 10, 5000000050000000}}));
     EXPECT_EQ(c->Name(), "Comb_X");
+    // -1 gives a plain zero, not -0.0 (printed "-0.00").
+    EXPECT_FALSE(std::signbit(c->Get(1, 1)));
 }
 
 TEST(CombinatorialMatrix, RefusesAMissingMatrix) {

@@ -1,6 +1,8 @@
 #include "DescriptorTestData.h"
 #include "support/RecordingReporter.h"
 #include "topology/LayerIndices.h"
+#include "topology/LayerMatrix.h"
+#include "topology/ShellMatrix.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -111,6 +113,48 @@ TEST(CIndex, NegativeEntriesCountAsTheirEvenPowers) {
     const std::optional<TFLOATVEC> c = CIndex(&l);
     EXPECT_GT(c->Get(1), 0);
     EXPECT_EQ(c->Get(1), c->Get(2));
+}
+
+// The distance matrix of a chain of n vertices: d(i, j) = |i - j|.
+TFLOATARRAY ChainDistances(int n) {
+    TFLOATARRAY d(n, n);
+    d.SetName("chain_DI");
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j)
+            d.Put(i, j, std::abs(i - j));
+    return d;
+}
+
+// Long chains raise layer entries to powers far outside the range of a double
+// (1275^100, 0.001^118) while every term of C stays a modest number. Expected values:
+// C(end) = 1 / sum over e = 1..N of exp(2e/N² · ln L(end, e + 1)), evaluated in double
+// by a separate python3 script.
+TEST(CIndex, LongChainsStayInRange) {
+    const struct {
+        int n;
+        const char* property; // "distance sums", "shell of the distances" or a constant
+        double value;
+        double c;
+    } cases[] = {
+        {51, "distance sums", 0, 0.017374109774925504},
+        {82, "shell of the distances", 0, 0.011751937922809744},
+        {60, "constant", 0.001, 0.019048719945777438},
+    };
+    for (const auto& c : cases) {
+        const TFLOATARRAY d = ChainDistances(c.n);
+        TFLOATVEC p(c.n);
+        for (int i = 1; i <= c.n; ++i)
+            p.Put(i, c.value != 0 ? c.value : d.RowSum(i));
+        const std::optional<TFLOATARRAY> l =
+            std::string(c.property) == "shell of the distances"
+                ? ShellMatrix(d, d, TFLOATVEC("ones", std::vector<double>(static_cast<size_t>(c.n), 1.0)))
+                : LayerMatrix(d, p, "");
+        ASSERT_TRUE(l);
+        const std::optional<TFLOATVEC> index = CIndex(&*l);
+        ASSERT_TRUE(index);
+        EXPECT_NEAR(index->Get(1), c.c, 1e-6 * c.c) << c.property;
+        EXPECT_NEAR(index->Get(c.n), c.c, 1e-6 * c.c) << c.property;
+    }
 }
 
 TEST(LayerIndices, RefuseAMissingMatrix) {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
+#include <unistd.h>
 
 namespace grafida {
 namespace {
@@ -70,75 +71,99 @@ TEST(WorkspaceLifecycle, StartWithoutSettingsFileUsesTheDefaults) {
     EXPECT_TRUE(workspace.matrices.Empty());
 }
 
-TEST(WorkspaceLifecycle, CloseSavesSettingsEmptiesStoresAndDeletesWorkFiles) {
+// Work files live in a folder of this run only: the user's WorkDir keeps every file,
+// ".TOP" ones included, whoever wrote them.
+TEST(WorkspaceLifecycle, CloseSavesSettingsEmptiesStoresAndRemovesOnlyTheRunFolder) {
     Install install;
     install.WriteSettings(install.workDir);
-    Workspace workspace(install.location);
+    Workspace workspace(install.location, install.scratch.path().string());
     workspace.Start();
     workspace.molecules.Append("Ring");
     workspace.matrices.Add(Matrix("Ring_AD"));
     workspace.settings.Decimals = 6;
 
-    const fs::path work(install.workDir);
-    install.scratch.write("work/Ring.TOP", "ours");
-    install.scratch.write("work/RING.TOP", "ours too");
+    const fs::path run(workspace.WorkFolder());
+    EXPECT_EQ(workspace.WorkFilePath("Ring"), (run / "Ring.TOP").string());
+    EXPECT_EQ(run.parent_path(), install.scratch.path());
     install.scratch.write("work/old.TOP", "left by another program");
-    install.scratch.write("work/.TOP", "no stem");
-    install.scratch.write("work/lower.top", "not a work file on a case-sensitive system");
-    install.scratch.write("work/Ring_AD.M", "a saved matrix");
-    install.scratch.write("work/notes.TOPX", "another extension");
-    fs::create_directory(work / "folder.TOP");
-    fs::create_symlink(install.scratch.file("work/Ring_AD.M"), work / "link.TOP");
-    EXPECT_EQ(workspace.WorkFilePath("Ring"), install.workDir + "/Ring.TOP");
+    install.scratch.write("work/Ring.TOP", "the user's own");
+    install.scratch.write(fs::relative(run / "Ring.TOP", install.scratch.path()).string(), "ours");
 
     RecordedMessages messages;
     EXPECT_TRUE(workspace.Close());
     EXPECT_TRUE(messages.errors().empty());
     EXPECT_TRUE(workspace.molecules.Empty());
     EXPECT_TRUE(workspace.matrices.Empty());
+    EXPECT_FALSE(fs::exists(run));
+    EXPECT_EQ(ReadFile(install.scratch.file("work/old.TOP")), "left by another program");
+    EXPECT_EQ(ReadFile(install.scratch.file("work/Ring.TOP")), "the user's own");
 
-    std::vector<std::string> left;
-    for (const auto& entry : fs::directory_iterator(work))
-        left.push_back(entry.path().filename().string());
-    std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{"Ring_AD.M", "folder.TOP", "lower.top", "notes.TOPX"}));
-
-    Workspace next(install.location);
+    Workspace next(install.location, install.scratch.path().string());
     next.Start();
     EXPECT_EQ(next.settings.Decimals, 6);
     EXPECT_EQ(next.WorkDir(), install.workDir);
 }
 
-TEST(WorkspaceLifecycle, CloseDeletesOnlyInTheThenCurrentWorkDir) {
+TEST(WorkspaceLifecycle, ChangingWorkDirKeepsTheWorkFilesWhereCommandsFindThem) {
     Install install;
-    Workspace workspace(install.location);
+    Workspace workspace(install.location, install.scratch.path().string());
     workspace.Start();
-    install.scratch.write("bin/first.TOP", "");
-    fs::create_directories(install.scratch.file("later"));
-    install.scratch.write("later/second.TOP", "");
-    workspace.settings.WorkDir = install.scratch.file("later");
+    const std::string before = workspace.WorkFilePath("a");
+    workspace.settings.WorkDir = install.workDir;
+    EXPECT_EQ(workspace.WorkFilePath("a"), before);
     workspace.Close();
-    EXPECT_TRUE(fs::exists(install.scratch.file("bin/first.TOP")));
-    EXPECT_FALSE(fs::exists(install.scratch.file("later/second.TOP")));
-    EXPECT_NE(
-        ReadFile(install.scratch.file("bin/GRAFIDA.INI")).find("WorkDir=" + install.scratch.file("later")),
-        std::string::npos);
+    EXPECT_NE(ReadFile(install.scratch.file("bin/GRAFIDA.INI")).find("WorkDir=" + install.workDir),
+              std::string::npos);
 }
 
 TEST(WorkspaceLifecycle, CloseStillEmptiesAndCleansWhenSettingsCannotBeWritten) {
     Install install;
     fs::create_directory(install.scratch.file("bin/GRAFIDA.INI"));
-    Workspace workspace(install.location);
+    Workspace workspace(install.location, install.scratch.path().string());
     workspace.Start();
-    workspace.settings.WorkDir = install.workDir;
     workspace.matrices.Add(Matrix("a_AD"));
-    install.scratch.write("work/a.TOP", "");
+    const std::string run = workspace.WorkFolder();
     RecordedMessages messages;
     EXPECT_FALSE(workspace.Close());
     EXPECT_EQ(messages.errors(),
               std::vector<std::string>{"Can't write settings file " + install.appDir + "/GRAFIDA.INI"});
     EXPECT_TRUE(workspace.matrices.Empty());
-    EXPECT_FALSE(fs::exists(install.scratch.file("work/a.TOP")));
+    EXPECT_FALSE(fs::exists(run));
+}
+
+// A crashed run leaves its folder behind; the next run removes it, but never the
+// folder of a run still going, nor anything that is not a run folder.
+TEST(RunFolders, StaleOnesAreRemovedAtTheNextStart) {
+    ScratchDir base;
+    // No process has this id (above the kernel's limit of 2^22).
+    fs::create_directories(base.path() / "grafida-run-99999999-abcdef");
+    base.write("grafida-run-99999999-abcdef/x.TOP", "");
+    const std::string alive = "grafida-run-" + std::to_string(::getppid()) + "-abcdef";
+    fs::create_directories(base.path() / alive);
+    fs::create_directories(base.path() / "grafida-run-x-abcdef");
+    fs::create_directories(base.path() / "other");
+    base.write("grafida-run-99999998-file", "a file, not a folder");
+    {
+        RunFolder folder(base.path().string());
+        EXPECT_TRUE(fs::is_directory(folder.Path()));
+        EXPECT_EQ(fs::status(folder.Path()).permissions() & fs::perms::all, fs::perms::owner_all);
+        EXPECT_FALSE(fs::exists(base.path() / "grafida-run-99999999-abcdef"));
+        EXPECT_TRUE(fs::exists(base.path() / alive));
+        EXPECT_TRUE(fs::exists(base.path() / "grafida-run-x-abcdef"));
+        EXPECT_TRUE(fs::exists(base.path() / "other"));
+        EXPECT_TRUE(fs::exists(base.path() / "grafida-run-99999998-file"));
+    }
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(base.path()))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{alive, "grafida-run-99999998-file", "grafida-run-x-abcdef",
+                                              "other"}));
+}
+
+TEST(RunFolders, AnUnusableBaseIsReported) {
+    EXPECT_EQ(grafida::testing::ErrorOf([] { RunFolder folder("/no/such/folder"); }),
+              "Can't create the work folder in /no/such/folder");
 }
 
 TEST(WorkspaceLifecycle, MissingWorkDirAtCloseIsNoError) {

@@ -1,0 +1,47 @@
+#pragma once
+// Every message text the program shows, in one place. The texts are the user's
+// only account of what went wrong and are kept letter for letter, misspellings
+// included, because users and their scripts know them in this form.
+
+namespace grafida::messages {
+
+// Computations and commands.
+inline constexpr const char* kErrorCalculating = "ERROR DIURING CALCULATING %s";
+inline constexpr const char* kNotEnoughMemory = "NOT ENOUGHT MEMORY, FREE SOME MEMORY AND TRY AGAIN";
+inline constexpr const char* kNeeds = "%s need %s";
+inline constexpr const char* kEmptyMolecule = "ERROR EMPTY MOLECULE %s";
+// A SMILES whose 3D embedding failed or was not asked for.
+inline constexpr const char* kNoCoordinates = "Molecule %s has no 3D coordinates";
+inline constexpr const char* kCalculateSgiFirst = "CALCULATE SGI FIRST";
+// A name chosen in a dialog that is no longer in the matrix list.
+inline constexpr const char* kMatrixNotStored = "Matrix %s is not in the matrix list";
+
+// Files.
+inline constexpr const char* kCannotReadHin = "Can not read molecule from HIN file %s";
+inline constexpr const char* kSeveralMolecules =
+    "Can not read molecule from HIN file %s: it holds more than one molecule";
+inline constexpr const char* kCannotReadMolecule = "Can't read molecule from %s";
+inline constexpr const char* kCannotWriteMolecule = "Can't write molecule %s to file";
+// Files of records (SDF, MOL, MOL2, SMILES); a bad record is named with RDKit's reason.
+inline constexpr const char* kCannotReadMoleculeFile = "Can not read molecule file %s";
+inline constexpr const char* kCannotReadRecord = "Can not read record %d of %s: %s";
+inline constexpr const char* kNoRecord = "Can not read molecule file %s: it holds no molecule";
+inline constexpr const char* kCannotReadProperties = "Can't read properties from %s";
+inline constexpr const char* kCannotReadMatrix = "Can't read matrix from %s file";
+inline constexpr const char* kCannotWriteSettings = "Can't write settings file %s";
+inline constexpr const char* kMassFileMissing = "MASS DATA FILE IS MISSING OR NOT IN CURRENT DIRECTORY";
+inline constexpr const char* kChargesFileMissing = "CHARGES DATA FILE IS MISSING OR NOT IN CURRENT DIRECTORY";
+
+// Spectra and polynomials.
+inline constexpr const char* kNotSquare = "Matrix %s is not a square matrix";
+inline constexpr const char* kJacobiNotConverged = "System %s not converget, aborting ...";
+inline constexpr const char* kGeneralNotConverged = "System %s not convergent";
+inline constexpr const char* kRootsNotConverged = "System %s isn't convergent";
+inline constexpr const char* kAllCoefficientsZero = "System %s has all coeficients = 0";
+// Layer and shell polynomials that have no roots to seek: a constant (one vertex),
+// or a highest power whose coefficient is 0 (a property summing to 0).
+inline constexpr const char* kConstantPolynomial = "System %s has a constant polynomial, no roots";
+inline constexpr const char* kNoLeadingCoefficient =
+    "System %s has a zero coefficient of the highest power, no roots";
+
+} // namespace grafida::messages
