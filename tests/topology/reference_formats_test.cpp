@@ -151,7 +151,7 @@ void CheckSmilesOrderFreeValues(const std::string& folder, const std::string& li
     TFLOATARRAY work;
     work.Assign(matrix(BasicMatrix::Adjacency));
     TFLOATVEC eigenvalues(n);
-    ASSERT_EQ(JacobiEigenvalues(work, eigenvalues, n), -1);
+    ASSERT_EQ(JacobiEigenvalues(work, eigenvalues, n), JacobiResult::Converged);
     std::vector<double> found;
     for (int k = 1; k <= n; ++k)
         found.push_back(eigenvalues.Get(k));
