@@ -59,7 +59,10 @@ struct StoreSnapshot {
 };
 
 // The filters of the file dialogs match extensions in any letter case.
-const QString kOpenFilter = QStringLiteral("HyperChem files (*.[Hh][Ii][Nn]);;Matrices files (*.[Mm])");
+// Molecule files of other programs come third, so the first two stay as users know them.
+const QString kOpenFilter = QStringLiteral(
+    "HyperChem files (*.[Hh][Ii][Nn]);;Matrices files (*.[Mm]);;"
+    "Molecule files (*.[Ss][Dd][Ff] *.[Mm][Oo][Ll] *.[Mm][Oo][Ll]2 *.[Ss][Mm][Ii] *.[Ss][Mm][Ii][Ll][Ee][Ss])");
 
 QString Text(const char* text) {
     return QString::fromUtf8(text);

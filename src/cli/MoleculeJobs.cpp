@@ -2,6 +2,7 @@
 
 #include "cli/ParallelRunner.h"
 #include "cli/TerminalProgress.h"
+#include "numeric/Messages.h"
 #include "numeric/NumberText.h"
 #include "numeric/Reporter.h"
 
@@ -100,7 +101,7 @@ std::optional<TMolecula> ReadMolecule(const MoleculeInput& input, const Molecule
         return ReadMolecule(input.file);
     const auto text = ReadRecordText(input.file, *input.record);
     if (!text && !input.record->tooLarge) {
-        ShowError("Can not read molecule file %s", input.file);
+        ShowError(messages::kCannotReadMoleculeFile, input.file);
         return std::nullopt;
     }
     const auto read = ReadMoleculeRecord(text.value_or(std::string()), input.format, *input.record,

@@ -6,6 +6,7 @@
 #include "molecule/MoleculeFiles.h"
 #include "molecule/RecordParser.h"
 #include "molecule/TextFields.h"
+#include "numeric/Messages.h"
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
 
@@ -20,9 +21,9 @@ namespace grafida {
 
 namespace {
 
-constexpr const char* kCannotReadFile = "Can not read molecule file %s";
-constexpr const char* kCannotReadRecord = "Can not read record %d of %s: %s";
-constexpr const char* kNoRecord = "Can not read molecule file %s: it holds no molecule";
+using messages::kCannotReadRecord;
+using messages::kNoRecord;
+constexpr const char* kCannotReadFile = messages::kCannotReadMoleculeFile;
 
 // Names longer than this would make work and matrix file names too long to create.
 constexpr size_t kLongestName = 100;

@@ -10,6 +10,8 @@ inline constexpr const char* kErrorCalculating = "ERROR DIURING CALCULATING %s";
 inline constexpr const char* kNotEnoughMemory = "NOT ENOUGHT MEMORY, FREE SOME MEMORY AND TRY AGAIN";
 inline constexpr const char* kNeeds = "%s need %s";
 inline constexpr const char* kEmptyMolecule = "ERROR EMPTY MOLECULE %s";
+// A SMILES whose 3D embedding failed or was not asked for.
+inline constexpr const char* kNoCoordinates = "Molecule %s has no 3D coordinates";
 inline constexpr const char* kCalculateSgiFirst = "CALCULATE SGI FIRST";
 // A name chosen in a dialog that is no longer in the matrix list.
 inline constexpr const char* kMatrixNotStored = "Matrix %s is not in the matrix list";
@@ -20,6 +22,10 @@ inline constexpr const char* kSeveralMolecules =
     "Can not read molecule from HIN file %s: it holds more than one molecule";
 inline constexpr const char* kCannotReadMolecule = "Can't read molecule from %s";
 inline constexpr const char* kCannotWriteMolecule = "Can't write molecule %s to file";
+// Files of records (SDF, MOL, MOL2, SMILES); a bad record is named with RDKit's reason.
+inline constexpr const char* kCannotReadMoleculeFile = "Can not read molecule file %s";
+inline constexpr const char* kCannotReadRecord = "Can not read record %d of %s: %s";
+inline constexpr const char* kNoRecord = "Can not read molecule file %s: it holds no molecule";
 inline constexpr const char* kCannotReadProperties = "Can't read properties from %s";
 inline constexpr const char* kCannotReadMatrix = "Can't read matrix from %s file";
 inline constexpr const char* kCannotWriteSettings = "Can't write settings file %s";

@@ -11,8 +11,6 @@ namespace grafida {
 
 namespace {
 
-constexpr const char* kNoCoordinates = "Molecule %s has no 3D coordinates";
-
 bool IsVertex(const TMolecula& molecule, std::int32_t vertex) {
     return vertex >= 1 && vertex <= molecule.VertexCount();
 }
@@ -86,7 +84,7 @@ std::unique_ptr<TFLOATARRAY> CalcDistance3D(const TMolecula& molecule) {
         return nullptr;
     }
     if (!molecule.HasCoordinates()) {
-        ShowError(kNoCoordinates, molecule.Name());
+        ShowError(messages::kNoCoordinates, molecule.Name());
         return nullptr;
     }
     auto result = TryNewMatrix(n, n);

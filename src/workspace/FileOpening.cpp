@@ -1,6 +1,7 @@
 #include "workspace/FileOpening.h"
 
 #include "molecule/Molecula.h"
+#include "molecule/MoleculeFiles.h"
 #include "numeric/MatrixText.h"
 #include "numeric/Messages.h"
 #include "numeric/Reporter.h"
@@ -25,24 +26,38 @@ std::string UpperExtension(const std::string& path) {
 }
 
 // A FIFO or device would block or never end, a huge file would fill the memory.
-bool IsReadableInput(const std::string& path) {
+// Files of records are read a record at a time, so their size does not matter.
+bool IsReadableInput(const std::string& path, bool streamed = false) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-           static_cast<std::uintmax_t>(info.st_size) <= kMaxInputFileBytes;
+           (streamed || static_cast<std::uintmax_t>(info.st_size) <= kMaxInputFileBytes);
 }
 
 void LoadMolecules(Workspace& workspace, const std::vector<std::string>& paths) {
     // Every file is read before any name is listed, so a cancelled load lists nothing.
     std::vector<std::string> loaded;
+    const auto taken = [&](std::string_view name) {
+        return workspace.molecules.IndexOf(name) >= 0 ||
+               std::any_of(loaded.begin(), loaded.end(),
+                           [&](const std::string& held) { return SameMoleculeName(held, name); });
+    };
     for (const auto& path : paths) {
-        if (!IsReadableInput(path)) {
-            // The reader's own message, for a file refused before it is read.
-            ShowError(messages::kCannotReadHin, path);
+        const bool hin = MoleculeFormatOfFile(path) == MoleculeFormat::Hin;
+        if (!IsReadableInput(path, !hin)) {
+            ShowError(hin ? messages::kCannotReadHin : messages::kCannotReadMoleculeFile, path);
             continue;
         }
-        TMolecula molecule;
-        if (molecule.LoadFromHIN(path) && molecule.SaveToFile(workspace.WorkFilePath(molecule.Name())))
-            loaded.push_back(molecule.Name());
+        if (hin) {
+            TMolecula molecule;
+            if (molecule.LoadFromHIN(path) && molecule.SaveToFile(workspace.WorkFilePath(molecule.Name())))
+                loaded.push_back(molecule.Name());
+            continue;
+        }
+        // Each record is a molecule of its own, under a name no other molecule has.
+        ReadMoleculeFile(path, {}, taken, [&](TMolecula&& molecule) {
+            if (molecule.SaveToFile(workspace.WorkFilePath(molecule.Name())))
+                loaded.push_back(molecule.Name());
+        });
     }
     for (auto& name : loaded)
         workspace.molecules.Append(std::move(name));
@@ -73,13 +88,11 @@ void LoadMatrixFiles(Workspace& workspace, const std::vector<std::string>& paths
 FileKind ClassifyFiles(const std::vector<std::string>& paths) {
     if (paths.empty())
         return FileKind::Mixed;
-    const std::string first = UpperExtension(paths.front());
-    for (const auto& path : paths)
-        if (UpperExtension(path) != first)
-            return FileKind::Mixed;
-    if (first == ".HIN")
+    // Molecule files of every format mix freely; matrix files only with each other.
+    if (std::all_of(paths.begin(), paths.end(), [](const std::string& path) { return IsMoleculeFile(path); }))
         return FileKind::Molecules;
-    if (first == ".M")
+    if (std::all_of(paths.begin(), paths.end(),
+                    [](const std::string& path) { return UpperExtension(path) == ".M"; }))
         return FileKind::Matrices;
     return FileKind::Mixed;
 }

@@ -68,6 +68,10 @@ TEST(ClassifyFiles, ComparesExtensionsWithoutRegardToCase) {
         {{"notes.txt"}, FileKind::Mixed},
         {{"noextension"}, FileKind::Mixed},
         {{}, FileKind::Mixed},
+        // Molecule files of every format mix freely.
+        {{"a.hin", "lib.SDF", "b.mol", "c.Mol2", "d.smi", "e.SMILES"}, FileKind::Molecules},
+        {{"lib.sdf", "b.M"}, FileKind::Mixed},
+        {{"b.m", "d.smi"}, FileKind::Mixed},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ClassifyFiles(c.paths), c.kind) << ::testing::PrintToString(c.paths);
@@ -87,6 +91,23 @@ TEST(OpenFiles, LoadsMoleculesIntoTheRunFolderAndTakesTheFirstFilesFolder) {
     EXPECT_EQ(grafida::testing::ReadFile(f.scratch.file("in/a.TOP")), "the user's own file");
     EXPECT_TRUE(f.messages.errors().empty());
     EXPECT_TRUE(f.messages.reporter.informations.empty());
+}
+
+TEST(OpenFiles, EveryRecordOfAFileIsAMoleculeUnderANameOfItsOwn) {
+    Fixture f;
+    f.workspace.settings.ClearPrevious = false;
+    f.workspace.molecules.Append("Kept");
+    const std::string a = f.In("a.hin", Chain("a"));
+    // Record 1 takes a title already listed, record 2 is no molecule, record 4 has none.
+    const std::string library = f.In("my_lib.smi", "CCC A\nC1CC broken\nCCO kept\nOCC\n");
+    EXPECT_EQ(OpenFiles(f.workspace, {a, library}), FileKind::Molecules);
+    EXPECT_EQ(f.workspace.molecules.Names(),
+              (std::vector<std::string>{"Kept", "a", "A-2", "kept-2", "my-lib-4"}));
+    for (const char* name : {"A-2", "kept-2", "my-lib-4"})
+        EXPECT_TRUE(fs::exists(f.workspace.WorkFilePath(name))) << name;
+    ASSERT_EQ(f.messages.errors().size(), 1u);
+    EXPECT_EQ(f.messages.errors()[0].rfind("Can not read record 2 of " + library + ": ", 0), 0u)
+        << f.messages.errors()[0];
 }
 
 TEST(OpenFiles, TwoFilesWhoseNamesDifferInCaseListOneMolecule) {
