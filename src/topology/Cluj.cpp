@@ -2,10 +2,10 @@
 
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
-#include "topology/ClujCounter.h"
+#include "topology/paths/ClujCounter.h"
 #include "topology/Detour.h"
-#include "topology/FixedLengthPathSearch.h"
-#include "topology/PathGraph.h"
+#include "topology/paths/FixedLengthPathSearch.h"
+#include "topology/paths/PathGraph.h"
 #include "topology/ResultMatrices.h"
 
 #include <algorithm>

@@ -2,9 +2,9 @@
 
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
-#include "topology/GraphBlocks.h"
-#include "topology/LongestPathSearch.h"
-#include "topology/PathGraph.h"
+#include "topology/paths/GraphBlocks.h"
+#include "topology/paths/LongestPathSearch.h"
+#include "topology/paths/PathGraph.h"
 #include "topology/ResultMatrices.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "topology/FixedLengthPathSearch.h"
+#include "topology/paths/FixedLengthPathSearch.h"
 
 namespace grafida::paths {
 

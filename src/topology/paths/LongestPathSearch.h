@@ -4,8 +4,8 @@
 // longer path through it (ExtensionBounds), and the search ends as soon as every
 // target has met its bound from the start.
 
-#include "topology/ExtensionBounds.h"
-#include "topology/PathGraph.h"
+#include "topology/paths/ExtensionBounds.h"
+#include "topology/paths/PathGraph.h"
 
 #include <vector>
 

@@ -6,7 +6,7 @@
 // vertices than the block has (nor, in a 2-colourable graph, more than the colours
 // allow). That gives an upper bound of the length of every extension to u.
 
-#include "topology/PathGraph.h"
+#include "topology/paths/PathGraph.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "topology/LongestPathSearch.h"
+#include "topology/paths/LongestPathSearch.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "topology/ExtensionBounds.h"
+#include "topology/paths/ExtensionBounds.h"
 
 #include <algorithm>
 

@@ -5,8 +5,8 @@
 // than the distance that remains, no more than ExtensionBounds allows. Neighbours
 // are tried in increasing order, so the paths to one end come in lexicographic order.
 
-#include "topology/ExtensionBounds.h"
-#include "topology/PathGraph.h"
+#include "topology/paths/ExtensionBounds.h"
+#include "topology/paths/PathGraph.h"
 
 #include <functional>
 #include <span>
