@@ -2,11 +2,12 @@
 
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
-#include "topology/paths/ClujCounter.h"
 #include "topology/Detour.h"
-#include "topology/paths/FixedLengthPathSearch.h"
-#include "topology/paths/PathGraph.h"
 #include "topology/ResultMatrices.h"
+#include "topology/paths/ClujCounter.h"
+#include "topology/paths/FixedLengthPathSearch.h"
+#include "topology/paths/Forest.h"
+#include "topology/paths/PathGraph.h"
 
 #include <algorithm>
 #include <cmath>
@@ -154,6 +155,38 @@ void FillCluj(const PathGraph& graph, const TFLOATARRAY* distance, const TFLOATA
     }
 }
 
+// A forest's matrices from distances and branch sizes: a pair whose length in lengths
+// is its distance has one path, whose count is the branch at its home end (all four
+// matrices agree); other pairs have no path. The closer-vertex sets of the whole
+// matrices come from distance, so this holds only while distance is the forest's own
+// distance matrix: false (and the matrices to be filled again) when it is not.
+bool FillClujOfForest(paths::Forest& forest, const TFLOATARRAY* distance, const TFLOATARRAY& lengths,
+                      TFLOATARRAY* whole, TFLOATARRAY* fragmental) {
+    const int n = forest.Size();
+    ProgressGuard progress(n);
+    std::vector<int> steps, branch;
+    for (int i = 0; i < n; ++i) {
+        forest.FromVertex(i, steps, branch);
+        const double* distanceRow = whole ? distance->RowData(i + 1) : nullptr;
+        for (int j = 0; j < n; ++j) {
+            const int apart = steps[static_cast<size_t>(j)];
+            if (whole && distanceRow[j] != (apart >= 0 ? apart : n))
+                return false;
+            if (j == i)
+                continue;
+            // Both entries of a pair take their length from the upper triangle.
+            const double length = i < j ? lengths.Get(i + 1, j + 1) : lengths.Get(j + 1, i + 1);
+            const bool onePath = apart > 0 && PathLength(length, n) == apart;
+            if (whole)
+                whole->Put(i + 1, j + 1, onePath ? branch[static_cast<size_t>(j)] : 1);
+            if (fragmental)
+                fragmental->Put(i + 1, j + 1, onePath ? branch[static_cast<size_t>(j)] : 0);
+        }
+        progress.Step();
+    }
+    return true;
+}
+
 // Checks, allocates and fills; lengths is the distance or detour matrix.
 ClujMatrices BuildCluj(const ClujKind* wholeKind, const ClujKind* fragKind, const TFLOATARRAY& adjacency,
                        const TFLOATARRAY* distance, const TFLOATARRAY& lengths) {
@@ -180,6 +213,9 @@ ClujMatrices BuildCluj(const ClujKind* wholeKind, const ClujKind* fragKind, cons
         return {};
     }
     const PathGraph graph(adjacency);
+    if (auto forest = paths::Forest::Of(graph);
+        forest && FillClujOfForest(*forest, distance, lengths, result.whole.get(), result.fragmental.get()))
+        return result;
     FillCluj(graph, distance, lengths, result.whole.get(), result.fragmental.get());
     return result;
 }

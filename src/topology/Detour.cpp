@@ -2,10 +2,11 @@
 
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
+#include "topology/ResultMatrices.h"
+#include "topology/paths/Forest.h"
 #include "topology/paths/GraphBlocks.h"
 #include "topology/paths/LongestPathSearch.h"
 #include "topology/paths/PathGraph.h"
-#include "topology/ResultMatrices.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -151,6 +152,18 @@ void FillFromBlocks(const PathGraph& graph, TFLOATARRAY& detour, ProgressGuard& 
     }
 }
 
+// Forests: the one path between two vertices is the shortest.
+void FillFromForest(paths::Forest& forest, TFLOATARRAY& detour, ProgressGuard& progress) {
+    const int n = forest.Size();
+    std::vector<int> steps, branch;
+    for (int i = 0; i < n; ++i) {
+        forest.FromVertex(i, steps, branch);
+        for (int j = 0; j < n; ++j)
+            detour.Put(i + 1, j + 1, std::max(steps[static_cast<size_t>(j)], 0));
+        progress.Step();
+    }
+}
+
 // Graphs with one-way arcs: one search per vertex over the whole graph.
 void FillDirected(const PathGraph& graph, TFLOATARRAY& detour, ProgressGuard& progress) {
     const int n = graph.Size();
@@ -186,7 +199,9 @@ std::unique_ptr<TFLOATARRAY> CalcDetour(const TFLOATARRAY* graph) {
     }
     ProgressGuard progress(n);
     const PathGraph compact(*graph);
-    if (compact.IsSymmetric())
+    if (auto forest = paths::Forest::Of(compact))
+        FillFromForest(*forest, *detour, progress);
+    else if (compact.IsSymmetric())
         FillFromBlocks(compact, *detour, progress);
     else
         FillDirected(compact, *detour, progress);

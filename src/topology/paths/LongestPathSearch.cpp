@@ -1,5 +1,7 @@
 #include "topology/paths/LongestPathSearch.h"
 
+#include "numeric/Progress.h"
+
 #include <algorithm>
 
 namespace grafida::paths {
@@ -87,6 +89,9 @@ void LongestPathSearch::Run(int start, const Word* targets, std::vector<int>& lo
     };
     push(start, 0);
     while (!frames_.empty()) {
+        // One pair can take seconds: let the user's Cancel in every few thousand steps.
+        if (++steps_ % kStepsBetweenChecks == 0)
+            CheckCancelled();
         Frame& frame = frames_.back();
         if (frame.next == frame.end) {
             ClearBit(used_.data(), frame.vertex);

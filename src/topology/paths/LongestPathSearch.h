@@ -40,6 +40,9 @@ private:
     };
     std::vector<Frame> frames_;
     std::vector<int> children_;
+    // Search steps taken; the user's Cancel is looked at every kStepsBetweenChecks.
+    static constexpr unsigned kStepsBetweenChecks = 4096;
+    unsigned steps_ = 0;
 };
 
 } // namespace grafida::paths
