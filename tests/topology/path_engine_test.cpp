@@ -10,8 +10,10 @@
 #include "topology/Cluj.h"
 #include "topology/Detour.h"
 #include "topology/Distance.h"
+#include "topology/paths/Automorphisms.h"
 
 #include <random>
+#include <set>
 
 namespace grafida {
 namespace {
@@ -142,6 +144,34 @@ TEST(PathEngine, GraphsWithAutomorphismsAsLiteral) {
     }
 }
 
+// Symmetry groups of known order: benzenoid flakes D6h (12), C60 and icosahedral
+// C80 Ih (120), C70 D5h (20), a zigzag tube of 8 atoms round, a (4,0) tube (4 turns,
+// 4 mirrors, and the swap of its ends: 16); a random cubic graph has none.
+TEST(PathEngine, AutomorphismsFoundAreTheWholeGroup) {
+    const std::pair<TFLOATARRAY, size_t> cases[] = {
+        {graphs::HexagonalFlake(3), 12},
+        {graphs::HexagonalFlake(4), 12},
+        {graphs::FullereneFromSpiral("C60", 60, {1, 7, 9, 11, 13, 15, 18, 20, 22, 24, 26, 32}), 120},
+        {graphs::FullereneFromSpiral("C70", 70, {1, 7, 9, 11, 13, 15, 27, 29, 31, 33, 35, 37}), 20},
+        {graphs::ChamferedDodecahedron(), 120},
+        {graphs::ZigzagTube(8, 8), 16},
+        {graphs::RandomCubic(60, 1), 1},
+    };
+    for (const auto& [graph, order] : cases) {
+        SCOPED_TRACE(graph.Name());
+        const paths::PathGraph compact(graph);
+        const auto group = paths::FindAutomorphisms(compact);
+        EXPECT_EQ(order, group.size());
+        std::set<paths::Permutation> distinct(group.begin(), group.end());
+        EXPECT_EQ(group.size(), distinct.size());
+        for (const auto& g : group)
+            for (int v = 0; v < compact.Size(); ++v)
+                for (int w : compact.Out(v))
+                    ASSERT_TRUE(
+                        paths::TestBit(compact.OutSet(g[static_cast<size_t>(v)]), g[static_cast<size_t>(w)]));
+    }
+}
+
 // The generators build what their names say.
 TEST(PathEngine, LargeFamiliesHaveTheirShape) {
     struct Shape {
@@ -180,8 +210,8 @@ TEST(PathEngine, LargeFamiliesHaveTheirShape) {
     }
 }
 
-// Asks to stop at the first look from inside a search: a second look at the events
-// with no progress step in between comes only from the middle of a row.
+// Asks to stop at the first look from inside a search: a look before any progress
+// step, or a second look with no step in between, comes only from the middle of a row.
 class CancelInsideSearch final : public ProgressSink {
 public:
     void Start(std::int64_t) override {}
@@ -191,7 +221,7 @@ public:
     }
     void Done() override {}
     void ProcessEvents() override { ++looksSinceStep; }
-    bool CancelRequested() override { return looksSinceStep >= 2 && steps >= 1; }
+    bool CancelRequested() override { return looksSinceStep >= 2 || (steps == 0 && looksSinceStep >= 1); }
     int steps = 0;
     int looksSinceStep = 0;
 };
@@ -201,10 +231,11 @@ TEST(PathEngine, CancelInTheMiddleOfASearchStopsWithoutResult) {
         graphs::FullereneFromSpiral("C60", 60, {1, 7, 9, 11, 13, 15, 18, 20, 22, 24, 26, 32});
     const auto distance = CalcDistance(&cage);
     {
+        const TFLOATARRAY cubic = graphs::RandomCubic(60, 1); // no symmetry to shorten the search
         CancelInsideSearch sink;
         ProgressSinkScope scope(sink);
         std::unique_ptr<TFLOATARRAY> detour;
-        EXPECT_THROW(detour = CalcDetour(&cage), ComputationCancelled);
+        EXPECT_THROW(detour = CalcDetour(&cubic), ComputationCancelled);
         EXPECT_FALSE(detour);
         EXPECT_LT(sink.steps, 60);
     }
