@@ -4,6 +4,7 @@
 #include "numeric/Reporter.h"
 #include "topology/Detour.h"
 #include "topology/ResultMatrices.h"
+#include "topology/paths/Automorphisms.h"
 #include "topology/paths/ClujCounter.h"
 #include "topology/paths/FixedLengthPathSearch.h"
 #include "topology/paths/Forest.h"
@@ -69,7 +70,34 @@ void CloserVertices(const TFLOATARRAY& distance, int home, int other, Word* clos
             paths::SetBit(closer, k);
 }
 
+// The automorphisms of graph under which the pair lengths (upper triangle of lengths)
+// and, when given, the distance matrix stay the same: for them, entry [g i, g j]
+// equals entry [i, j]. They form a group again (a subgroup of the automorphisms).
+std::vector<paths::Permutation> KeptSymmetries(const PathGraph& graph, const TFLOATARRAY* distance,
+                                               const TFLOATARRAY& lengths) {
+    std::vector<paths::Permutation> group = paths::FindAutomorphisms(graph);
+    const int n = graph.Size();
+    auto pairLength = [&](int a, int b) {
+        return PathLength(a < b ? lengths.Get(a + 1, b + 1) : lengths.Get(b + 1, a + 1), n);
+    };
+    std::erase_if(group, [&](const paths::Permutation& g) {
+        for (int a = 0; a < n; ++a) {
+            const int ga = g[static_cast<size_t>(a)];
+            for (int b = 0; b < n; ++b) {
+                const int gb = g[static_cast<size_t>(b)];
+                if ((a != b && pairLength(a, b) != pairLength(ga, gb)) ||
+                    (distance && distance->Get(a + 1, b + 1) != distance->Get(ga + 1, gb + 1)))
+                    return true;
+            }
+        }
+        return false;
+    });
+    return group;
+}
+
 // Fills the requested matrices over the paths whose lengths the lengths matrix gives.
+// A pair that a symmetry maps onto a pair already done takes that pair's entries;
+// so does a partner that a symmetry fixing the row's vertex maps onto a smaller one.
 void FillCluj(const PathGraph& graph, const TFLOATARRAY* distance, const TFLOATARRAY& lengths,
               TFLOATARRAY* whole, TFLOATARRAY* fragmental) {
     const int n = graph.Size();
@@ -89,12 +117,29 @@ void FillCluj(const PathGraph& graph, const TFLOATARRAY* distance, const TFLOATA
     std::vector<Entry> fragAhead(static_cast<size_t>(n)), fragBack(static_cast<size_t>(n));
     std::vector<Word> closerAhead(static_cast<size_t>(n) * words), closerBack(static_cast<size_t>(n) * words);
     std::vector<Word> wanted(static_cast<size_t>(words));
+    const std::vector<paths::Permutation> group = KeptSymmetries(graph, whole ? distance : nullptr, lengths);
+    std::vector<char> filled(static_cast<size_t>(n) * static_cast<size_t>(n), 0);
+    std::vector<char> computed(static_cast<size_t>(n));
+    auto isFilled = [&](int a, int b) {
+        return filled[static_cast<size_t>(a) * n + static_cast<size_t>(b)] != 0;
+    };
+    auto put = [&](TFLOATARRAY* matrix, int a, int b, int value) {
+        matrix->Put(a + 1, b + 1, value);
+        filled[static_cast<size_t>(a) * n + static_cast<size_t>(b)] = 1;
+    };
 
     for (int i = 0; i < n; ++i) {
         paths::ClearAll(wanted.data(), words);
         std::fill(length.begin(), length.begin() + i + 1, -1);
+        std::fill(computed.begin(), computed.end(), 0);
         for (int j = i + 1; j < n; ++j) {
             const size_t at = static_cast<size_t>(j);
+            bool mapsLower = false;
+            for (const paths::Permutation& g : group)
+                mapsLower = mapsLower || (g[static_cast<size_t>(i)] == i && g[at] < j);
+            if (isFilled(i, j) || mapsLower)
+                continue;
+            computed[at] = 1;
             ahead[at] = back[at] = {1, 1};
             fragAhead[at] = fragBack[at] = {0, 0};
             length[at] = PathLength(lengths.Get(i + 1, j + 1), n);
@@ -142,13 +187,19 @@ void FillCluj(const PathGraph& graph, const TFLOATARRAY* distance, const TFLOATA
 
         for (int j = i + 1; j < n; ++j) {
             const size_t at = static_cast<size_t>(j);
-            if (whole) {
-                whole->Put(i + 1, j + 1, ahead[at].best);
-                whole->Put(j + 1, i + 1, back[at].best);
-            }
-            if (fragmental) {
-                fragmental->Put(i + 1, j + 1, fragAhead[at].best);
-                fragmental->Put(j + 1, i + 1, fragBack[at].best);
+            if (!computed[at])
+                continue;
+            for (const paths::Permutation& g : group) {
+                const int gi = g[static_cast<size_t>(i)];
+                const int gj = g[at];
+                if (whole) {
+                    put(whole, gi, gj, ahead[at].best);
+                    put(whole, gj, gi, back[at].best);
+                }
+                if (fragmental) {
+                    put(fragmental, gi, gj, fragAhead[at].best);
+                    put(fragmental, gj, gi, fragBack[at].best);
+                }
             }
         }
         progress.Step();

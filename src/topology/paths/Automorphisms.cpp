@@ -35,13 +35,13 @@ public:
         return found_;
     }
 
-private:
     Permutation Identity() const {
         Permutation identity(static_cast<size_t>(n_));
         std::iota(identity.begin(), identity.end(), 0);
         return identity;
     }
 
+private:
     // Refines both colourings until stable; false when the two sides stop matching.
     bool Refine(std::vector<int>& left, std::vector<int>& right) const {
         std::vector<std::pair<int, std::vector<int>>> signatures(2 * static_cast<size_t>(n_));
@@ -146,9 +146,11 @@ private:
 } // namespace
 
 std::vector<Permutation> FindAutomorphisms(const PathGraph& graph, int most) {
+    AutomorphismSearch search(graph, most);
+    // Graphs with one-way arcs are left alone.
     if (!graph.IsSymmetric() || graph.Size() == 0)
-        return {};
-    return AutomorphismSearch(graph, most).Run();
+        return {search.Identity()};
+    return search.Run();
 }
 
 } // namespace grafida::paths

@@ -15,8 +15,8 @@ namespace grafida::paths {
 using Permutation = std::vector<int>;
 
 // Every automorphism of graph, the identity first; only the identity when the graph
-// has more than `most` of them (the whole group or nothing: the callers rely on the
-// list being closed under composition and inverses).
+// has arcs one way only or more than `most` automorphisms (the whole group or nothing: the callers rely on
+// the list being closed under composition and inverses).
 std::vector<Permutation> FindAutomorphisms(const PathGraph& graph, int most = 1000);
 
 } // namespace grafida::paths
