@@ -81,7 +81,7 @@ private:
     void Branch(const std::vector<int>& left, const std::vector<int>& right) {
         if (overflow_)
             return;
-        if (++nodes_ > 50 * most_ + 1000) {
+        if (++nodes_ > 4 * most_ + 1000) {
             overflow_ = true;
             return;
         }
@@ -143,12 +143,26 @@ private:
     std::vector<Permutation> found_;
 };
 
+constexpr int kLargestSearched = 256;
+
+bool HasTwins(const PathGraph& graph) {
+    const int words = graph.Words();
+    for (int a = 0; a < graph.Size(); ++a)
+        for (int b = a + 1; b < graph.Size(); ++b)
+            if (std::equal(graph.NearSet(a), graph.NearSet(a) + words, graph.NearSet(b)))
+                return true;
+    return false;
+}
+
 } // namespace
 
 std::vector<Permutation> FindAutomorphisms(const PathGraph& graph, int most) {
     AutomorphismSearch search(graph, most);
-    // Graphs with one-way arcs are left alone.
-    if (!graph.IsSymmetric() || graph.Size() == 0)
+    // Graphs with one-way arcs are left alone, and so are large graphs, where the
+    // search would cost more than it could spare. Two vertices with the same
+    // neighbours (isolated vertices, leaves on one atom) can be swapped freely, so
+    // such a graph has a group too large to list: left alone as well.
+    if (!graph.IsSymmetric() || graph.Size() == 0 || graph.Size() > kLargestSearched || HasTwins(graph))
         return {search.Identity()};
     return search.Run();
 }
