@@ -25,6 +25,7 @@ public:
 private:
     bool Promising(int v, int length, const std::vector<int>& longest);
     int FreeNeighbours(int v) const;
+    bool IsPathOfLength(int end, int length) const;
 
     const PathGraph& graph_;
     int words_;
