@@ -47,12 +47,9 @@ bool FixedLengthPathSearch::Promising(int v, int length, const std::vector<int>&
         }
         if (!limitsKnown) {
             bounds_.ComputeLimits();
-            if (graph_.IsSymmetric())
-                bounds_.ComputeDegreeLoss();
             limitsKnown = true;
         }
-        promising =
-            remainder <= bounds_.Limit(u) && (!graph_.IsSymmetric() || remainder <= bounds_.DegreeLimit(u));
+        promising = remainder <= bounds_.Limit(u);
     });
     return promising;
 }
