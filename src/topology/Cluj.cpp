@@ -3,11 +3,13 @@
 #include "numeric/Messages.h"
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
-#include "topology/ClujCounter.h"
 #include "topology/Detour.h"
-#include "topology/FixedLengthPathSearch.h"
-#include "topology/PathGraph.h"
 #include "topology/ResultMatrices.h"
+#include "topology/paths/Automorphisms.h"
+#include "topology/paths/ClujCounter.h"
+#include "topology/paths/FixedLengthPathSearch.h"
+#include "topology/paths/Forest.h"
+#include "topology/paths/PathGraph.h"
 
 #include <algorithm>
 #include <cmath>
@@ -69,7 +71,34 @@ void CloserVertices(const TFLOATARRAY& distance, int home, int other, Word* clos
             paths::SetBit(closer, k);
 }
 
+// The automorphisms of graph under which the pair lengths (upper triangle of lengths)
+// and, when given, the distance matrix stay the same: for them, entry [g i, g j]
+// equals entry [i, j]. They form a group again (a subgroup of the automorphisms).
+std::vector<paths::Permutation> KeptSymmetries(const PathGraph& graph, const TFLOATARRAY* distance,
+                                               const TFLOATARRAY& lengths) {
+    std::vector<paths::Permutation> group = paths::FindAutomorphisms(graph);
+    const int n = graph.Size();
+    auto pairLength = [&](int a, int b) {
+        return PathLength(a < b ? lengths.Get(a + 1, b + 1) : lengths.Get(b + 1, a + 1), n);
+    };
+    std::erase_if(group, [&](const paths::Permutation& g) {
+        for (int a = 0; a < n; ++a) {
+            const int ga = g[static_cast<size_t>(a)];
+            for (int b = 0; b < n; ++b) {
+                const int gb = g[static_cast<size_t>(b)];
+                if ((a != b && pairLength(a, b) != pairLength(ga, gb)) ||
+                    (distance && distance->Get(a + 1, b + 1) != distance->Get(ga + 1, gb + 1)))
+                    return true;
+            }
+        }
+        return false;
+    });
+    return group;
+}
+
 // Fills the requested matrices over the paths whose lengths the lengths matrix gives.
+// A pair that a symmetry maps onto a pair already done takes that pair's entries;
+// so does a partner that a symmetry fixing the row's vertex maps onto a smaller one.
 void FillCluj(const PathGraph& graph, const TFLOATARRAY* distance, const TFLOATARRAY& lengths,
               TFLOATARRAY* whole, TFLOATARRAY* fragmental) {
     const int n = graph.Size();
@@ -89,12 +118,29 @@ void FillCluj(const PathGraph& graph, const TFLOATARRAY* distance, const TFLOATA
     std::vector<Entry> fragAhead(static_cast<size_t>(n)), fragBack(static_cast<size_t>(n));
     std::vector<Word> closerAhead(static_cast<size_t>(n) * words), closerBack(static_cast<size_t>(n) * words);
     std::vector<Word> wanted(static_cast<size_t>(words));
+    const std::vector<paths::Permutation> group = KeptSymmetries(graph, whole ? distance : nullptr, lengths);
+    std::vector<char> filled(static_cast<size_t>(n) * static_cast<size_t>(n), 0);
+    std::vector<char> computed(static_cast<size_t>(n));
+    auto isFilled = [&](int a, int b) {
+        return filled[static_cast<size_t>(a) * n + static_cast<size_t>(b)] != 0;
+    };
+    auto put = [&](TFLOATARRAY* matrix, int a, int b, int value) {
+        matrix->Put(a + 1, b + 1, value);
+        filled[static_cast<size_t>(a) * n + static_cast<size_t>(b)] = 1;
+    };
 
     for (int i = 0; i < n; ++i) {
         paths::ClearAll(wanted.data(), words);
         std::fill(length.begin(), length.begin() + i + 1, -1);
+        std::fill(computed.begin(), computed.end(), 0);
         for (int j = i + 1; j < n; ++j) {
             const size_t at = static_cast<size_t>(j);
+            bool mapsLower = false;
+            for (const paths::Permutation& g : group)
+                mapsLower = mapsLower || (g[static_cast<size_t>(i)] == i && g[at] < j);
+            if (isFilled(i, j) || mapsLower)
+                continue;
+            computed[at] = 1;
             ahead[at] = back[at] = {1, 1};
             fragAhead[at] = fragBack[at] = {0, 0};
             length[at] = PathLength(lengths.Get(i + 1, j + 1), n);
@@ -142,17 +188,55 @@ void FillCluj(const PathGraph& graph, const TFLOATARRAY* distance, const TFLOATA
 
         for (int j = i + 1; j < n; ++j) {
             const size_t at = static_cast<size_t>(j);
-            if (whole) {
-                whole->Put(i + 1, j + 1, ahead[at].best);
-                whole->Put(j + 1, i + 1, back[at].best);
-            }
-            if (fragmental) {
-                fragmental->Put(i + 1, j + 1, fragAhead[at].best);
-                fragmental->Put(j + 1, i + 1, fragBack[at].best);
+            if (!computed[at])
+                continue;
+            for (const paths::Permutation& g : group) {
+                const int gi = g[static_cast<size_t>(i)];
+                const int gj = g[at];
+                if (whole) {
+                    put(whole, gi, gj, ahead[at].best);
+                    put(whole, gj, gi, back[at].best);
+                }
+                if (fragmental) {
+                    put(fragmental, gi, gj, fragAhead[at].best);
+                    put(fragmental, gj, gi, fragBack[at].best);
+                }
             }
         }
         progress.Step();
     }
+}
+
+// A forest's matrices from distances and branch sizes: a pair whose length in lengths
+// is its distance has one path, whose count is the branch at its home end (all four
+// matrices agree); other pairs have no path. The closer-vertex sets of the whole
+// matrices come from distance, so this holds only while distance is the forest's own
+// distance matrix: false (and the matrices to be filled again) when it is not.
+bool FillClujOfForest(paths::Forest& forest, const TFLOATARRAY* distance, const TFLOATARRAY& lengths,
+                      TFLOATARRAY* whole, TFLOATARRAY* fragmental) {
+    const int n = forest.Size();
+    ProgressGuard progress(n);
+    std::vector<int> steps, branch;
+    for (int i = 0; i < n; ++i) {
+        forest.FromVertex(i, steps, branch);
+        const double* distanceRow = whole ? distance->RowData(i + 1) : nullptr;
+        for (int j = 0; j < n; ++j) {
+            const int apart = steps[static_cast<size_t>(j)];
+            if (whole && distanceRow[j] != (apart >= 0 ? apart : n))
+                return false;
+            if (j == i)
+                continue;
+            // Both entries of a pair take their length from the upper triangle.
+            const double length = i < j ? lengths.Get(i + 1, j + 1) : lengths.Get(j + 1, i + 1);
+            const bool onePath = apart > 0 && PathLength(length, n) == apart;
+            if (whole)
+                whole->Put(i + 1, j + 1, onePath ? branch[static_cast<size_t>(j)] : 1);
+            if (fragmental)
+                fragmental->Put(i + 1, j + 1, onePath ? branch[static_cast<size_t>(j)] : 0);
+        }
+        progress.Step();
+    }
+    return true;
 }
 
 // Checks, allocates and fills; lengths is the distance or detour matrix.
@@ -181,6 +265,9 @@ ClujMatrices BuildCluj(const ClujKind* wholeKind, const ClujKind* fragKind, cons
         return {};
     }
     const PathGraph graph(adjacency);
+    if (auto forest = paths::Forest::Of(graph);
+        forest && FillClujOfForest(*forest, distance, lengths, result.whole.get(), result.fragmental.get()))
+        return result;
     FillCluj(graph, distance, lengths, result.whole.get(), result.fragmental.get());
     return result;
 }

@@ -2,10 +2,12 @@
 
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
-#include "topology/GraphBlocks.h"
-#include "topology/LongestPathSearch.h"
-#include "topology/PathGraph.h"
 #include "topology/ResultMatrices.h"
+#include "topology/paths/Automorphisms.h"
+#include "topology/paths/Forest.h"
+#include "topology/paths/GraphBlocks.h"
+#include "topology/paths/LongestPathSearch.h"
+#include "topology/paths/PathGraph.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -60,6 +62,40 @@ bool IsRing(const GraphBlock& block) {
     return block.vertices.size() >= 3 && block.edges == static_cast<int>(block.vertices.size());
 }
 
+// A block with automorphisms: one search from a vertex of each class of vertices,
+// towards one vertex of each class of partners left by the symmetries that fix the
+// start; every other pair is the image of a searched one under some automorphism,
+// and gets its value. The automorphisms form a group, so every pair is reached.
+void FillBySymmetry(const PathGraph& block, const std::vector<paths::Permutation>& group, BlockTable& table) {
+    const int size = block.Size();
+    LongestPathSearch search(block);
+    std::vector<char> startDone(static_cast<size_t>(size), 0);
+    std::vector<int> longest(static_cast<size_t>(size));
+    std::vector<Word> targets(static_cast<size_t>(block.Words()));
+    for (int start = 0; start < size; ++start) {
+        if (startDone[static_cast<size_t>(start)])
+            continue;
+        for (const paths::Permutation& g : group)
+            startDone[static_cast<size_t>(g[static_cast<size_t>(start)])] = 1;
+        paths::ClearAll(targets.data(), block.Words());
+        for (int t = 0; t < size; ++t) {
+            bool first = t != start;
+            for (const paths::Permutation& g : group)
+                first = first && !(g[static_cast<size_t>(start)] == start && g[static_cast<size_t>(t)] < t);
+            if (first)
+                paths::SetBit(targets.data(), t);
+            // Values found so far are lengths of real paths: a head start.
+            longest[static_cast<size_t>(t)] = table.At(start, t);
+        }
+        search.Run(start, targets.data(), longest);
+        paths::ForEachBit(targets.data(), block.Words(), [&](int t) {
+            for (const paths::Permutation& g : group)
+                table.Set(g[static_cast<size_t>(start)], g[static_cast<size_t>(t)],
+                          longest[static_cast<size_t>(t)]);
+        });
+    }
+}
+
 // Symmetric graphs: longest paths inside each block, added up along the chain of
 // blocks between two vertices.
 void FillFromBlocks(const PathGraph& graph, TFLOATARRAY& detour, ProgressGuard& progress) {
@@ -85,8 +121,14 @@ void FillFromBlocks(const PathGraph& graph, TFLOATARRAY& detour, ProgressGuard& 
         } else if (IsRing(block)) {
             FillRing(PathGraph(graph, block.vertices), tables.back());
         } else {
+            PathGraph blockGraph(graph, block.vertices);
+            const auto group = paths::FindAutomorphisms(blockGraph);
+            if (group.size() > 1) {
+                FillBySymmetry(blockGraph, group, tables.back());
+                continue;
+            }
             searchedBlock[b] = static_cast<int>(blockGraphs.size());
-            blockGraphs.emplace_back(graph, block.vertices);
+            blockGraphs.push_back(std::move(blockGraph));
         }
     }
 
@@ -151,6 +193,18 @@ void FillFromBlocks(const PathGraph& graph, TFLOATARRAY& detour, ProgressGuard& 
     }
 }
 
+// Forests: the one path between two vertices is the shortest.
+void FillFromForest(paths::Forest& forest, TFLOATARRAY& detour, ProgressGuard& progress) {
+    const int n = forest.Size();
+    std::vector<int> steps, branch;
+    for (int i = 0; i < n; ++i) {
+        forest.FromVertex(i, steps, branch);
+        for (int j = 0; j < n; ++j)
+            detour.Put(i + 1, j + 1, std::max(steps[static_cast<size_t>(j)], 0));
+        progress.Step();
+    }
+}
+
 // Graphs with one-way arcs: one search per vertex over the whole graph.
 void FillDirected(const PathGraph& graph, TFLOATARRAY& detour, ProgressGuard& progress) {
     const int n = graph.Size();
@@ -186,7 +240,9 @@ std::unique_ptr<TFLOATARRAY> CalcDetour(const TFLOATARRAY* graph) {
     }
     ProgressGuard progress(n);
     const PathGraph compact(*graph);
-    if (compact.IsSymmetric())
+    if (auto forest = paths::Forest::Of(compact))
+        FillFromForest(*forest, *detour, progress);
+    else if (compact.IsSymmetric())
         FillFromBlocks(compact, *detour, progress);
     else
         FillDirected(compact, *detour, progress);

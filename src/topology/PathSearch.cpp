@@ -1,8 +1,8 @@
 #include "topology/PathSearch.h"
 
-#include "topology/FixedLengthPathSearch.h"
-#include "topology/LongestPathSearch.h"
-#include "topology/PathGraph.h"
+#include "topology/paths/FixedLengthPathSearch.h"
+#include "topology/paths/LongestPathSearch.h"
+#include "topology/paths/PathGraph.h"
 
 namespace grafida {
 

@@ -29,6 +29,22 @@ TFLOATARRAY Dodecahedron();
 // The four fused rings (6-6-6-5) of the steroid nucleus: 17 vertices.
 TFLOATARRAY SteroidNucleus();
 
+// The large polycyclic graphs of the path-engine benchmark and of the tests for its
+// rules (vertex numbering is the generator's own; names say what they are):
+// a hexagonal benzenoid flake of 1, 7, 19, 37... rings (layers = 1, 2, 3, 4...);
+TFLOATARRAY HexagonalFlake(int layers);
+// a fullerene from its ring spiral: the 1-based positions of the 12 pentagons among
+// the n / 2 + 2 faces (C60 Ih: 1 7 9 11 13 15 18 20 22 24 26 32);
+TFLOATARRAY FullereneFromSpiral(const std::string& name, int atoms, const std::vector<int>& pentagons);
+// icosahedral C80: the dodecahedron with every bond widened into a hexagon;
+TFLOATARRAY ChamferedDodecahedron();
+// nanotube segments of honeycomb: around vertices round the tube (even), along rows;
+// a zigzag tube closes its zigzag rows into rings, an armchair tube its columns;
+TFLOATARRAY ZigzagTube(int around, int along);
+TFLOATARRAY ArmchairTube(int around, int along);
+// a connected 3-regular graph of n (even) vertices, random pairing with the seed.
+TFLOATARRAY RandomCubic(int n, std::uint32_t seed);
+
 // Seeded random graphs of at most about 14 vertices, each of one shape; the shape
 // cycles with the index: tree, single ring with branches, fused rings, bridged rings,
 // cage, two fragments, dense random graph, and (one in sixteen) a graph with one-way arcs.

@@ -5,8 +5,8 @@
 // than the distance that remains, no more than ExtensionBounds allows. Neighbours
 // are tried in increasing order, so the paths to one end come in lexicographic order.
 
-#include "topology/ExtensionBounds.h"
-#include "topology/PathGraph.h"
+#include "topology/paths/ExtensionBounds.h"
+#include "topology/paths/PathGraph.h"
 
 #include <functional>
 #include <span>
@@ -42,6 +42,9 @@ private:
     };
     std::vector<Frame> frames_;
     std::vector<int> children_;
+    // Search steps taken; the user's Cancel is looked at every kStepsBetweenChecks.
+    static constexpr unsigned kStepsBetweenChecks = 4096;
+    unsigned steps_ = 0;
 };
 
 } // namespace grafida::paths

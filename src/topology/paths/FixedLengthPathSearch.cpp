@@ -1,4 +1,6 @@
-#include "topology/FixedLengthPathSearch.h"
+#include "topology/paths/FixedLengthPathSearch.h"
+
+#include "numeric/Progress.h"
 
 namespace grafida::paths {
 
@@ -77,6 +79,9 @@ void FixedLengthPathSearch::Run(int start, const std::vector<int>& lengths, cons
     };
     push(start, 0);
     while (!frames_.empty()) {
+        // One pair can take seconds: let the user's Cancel in every few thousand steps.
+        if (++steps_ % kStepsBetweenChecks == 0)
+            CheckCancelled();
         Frame& frame = frames_.back();
         if (frame.next == frame.end) {
             ClearBit(used_.data(), path_.back());

@@ -1,6 +1,9 @@
-#include "topology/LongestPathSearch.h"
+#include "topology/paths/LongestPathSearch.h"
+
+#include "numeric/Progress.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace grafida::paths {
 
@@ -35,7 +38,32 @@ bool LongestPathSearch::Promising(int v, int length, const std::vector<int>& lon
     ForEachCommonBit(bounds_.Reached(), open_.data(), words_, [&](int u) {
         promising = promising || longest[static_cast<size_t>(u)] < length + bounds_.Limit(u);
     });
+    if (!promising || !graph_.IsSymmetric())
+        return promising;
+    bounds_.ComputeDegreeLoss();
+    promising = false;
+    ForEachCommonBit(bounds_.Reached(), open_.data(), words_, [&](int u) {
+        promising = promising || longest[static_cast<size_t>(u)] <
+                                     length + std::min(bounds_.Limit(u), bounds_.DegreeLimit(u));
+    });
     return promising;
+}
+
+// The frames' vertices followed by end: a simple path along arcs with length edges.
+// Every length the search reports is backed by such a path; debug builds check it.
+bool LongestPathSearch::IsPathOfLength(int end, int length) const {
+    std::vector<int> path;
+    for (const Frame& frame : frames_)
+        path.push_back(frame.vertex);
+    path.push_back(end);
+    std::vector<char> onPath(static_cast<size_t>(graph_.Size()), 0);
+    for (size_t k = 0; k < path.size(); ++k) {
+        if (onPath[static_cast<size_t>(path[k])]++ != 0)
+            return false;
+        if (k > 0 && !TestBit(graph_.OutSet(path[k - 1]), path[k]))
+            return false;
+    }
+    return static_cast<int>(path.size()) - 1 == length;
 }
 
 void LongestPathSearch::Run(int start, const Word* targets, std::vector<int>& longest,
@@ -87,6 +115,9 @@ void LongestPathSearch::Run(int start, const Word* targets, std::vector<int>& lo
     };
     push(start, 0);
     while (!frames_.empty()) {
+        // One pair can take seconds: let the user's Cancel in every few thousand steps.
+        if (++steps_ % kStepsBetweenChecks == 0)
+            CheckCancelled();
         Frame& frame = frames_.back();
         if (frame.next == frame.end) {
             ClearBit(used_.data(), frame.vertex);
@@ -101,6 +132,7 @@ void LongestPathSearch::Run(int start, const Word* targets, std::vector<int>& lo
             (*seen)[index] = std::max((*seen)[index], length);
         if (TestBit(open_.data(), w) && longest[index] < length) {
             longest[index] = length;
+            assert(IsPathOfLength(w, length));
             if (length >= cap_[index]) {
                 ClearBit(open_.data(), w);
                 if (--openCount == 0)

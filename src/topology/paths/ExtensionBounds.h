@@ -6,7 +6,7 @@
 // vertices than the block has (nor, in a 2-colourable graph, more than the colours
 // allow). That gives an upper bound of the length of every extension to u.
 
-#include "topology/PathGraph.h"
+#include "topology/paths/PathGraph.h"
 
 #include <vector>
 
@@ -32,6 +32,17 @@ public:
     void ComputeLimits();
     int Limit(int u) const { return limit_[static_cast<size_t>(u)]; }
 
+    // After Reach, on a graph whose arcs all go both ways: a bound from the degrees.
+    // A reached vertex with only two neighbours among the reached ones and v is on a
+    // path from v only with both of those edges (unless it is the path's end), and a
+    // vertex carries at most two path edges (v one more). Where more such vertices
+    // lean on one vertex than it can carry, the surplus stays off the path; each left
+    // out relieves at most two vertices, so at least half the total surplus is lost
+    // (per colour in a 2-colourable graph, where they all have the other colour).
+    void ComputeDegreeLoss();
+    // After ComputeDegreeLoss: the most edges a path from v to the reached u can have.
+    int DegreeLimit(int u) const;
+
 private:
     // The same for graphs of at most 64 vertices, where a vertex set is one word.
     void ReachInOneWord(int v, Word used, bool distances);
@@ -45,7 +56,9 @@ private:
     int start_ = 0;
     int reachedCount_ = 0;
     int sameColourCount_ = 0; // reached vertices of v's colour (2-colourable graphs)
-    std::vector<Word> reached_, visited_, frontier_, next_, inside_;
+    std::vector<Word> reached_, visited_, frontier_, next_, inside_, hull_, forced_;
+    int surplusOnSame_ = 0;  // surplus at vertices of v's colour (all, without colours)
+    int surplusOnOther_ = 0; // surplus at vertices of the other colour
     std::vector<int> distance_, limit_;
     // Depth-first search state of the block decomposition.
     std::vector<int> order_, low_, parent_, wordAt_, callStack_, vertexStack_;

@@ -4,7 +4,7 @@
 // each block it runs from the vertex where it enters to the one where it leaves; so
 // longest paths can be searched block by block and added up along the chain.
 
-#include "topology/PathGraph.h"
+#include "topology/paths/PathGraph.h"
 
 #include <vector>
 

@@ -4,8 +4,8 @@
 // longer path through it (ExtensionBounds), and the search ends as soon as every
 // target has met its bound from the start.
 
-#include "topology/ExtensionBounds.h"
-#include "topology/PathGraph.h"
+#include "topology/paths/ExtensionBounds.h"
+#include "topology/paths/PathGraph.h"
 
 #include <vector>
 
@@ -25,6 +25,7 @@ public:
 private:
     bool Promising(int v, int length, const std::vector<int>& longest);
     int FreeNeighbours(int v) const;
+    bool IsPathOfLength(int end, int length) const;
 
     const PathGraph& graph_;
     int words_;
@@ -40,6 +41,9 @@ private:
     };
     std::vector<Frame> frames_;
     std::vector<int> children_;
+    // Search steps taken; the user's Cancel is looked at every kStepsBetweenChecks.
+    static constexpr unsigned kStepsBetweenChecks = 4096;
+    unsigned steps_ = 0;
 };
 
 } // namespace grafida::paths

@@ -1,4 +1,4 @@
-#include "topology/ExtensionBounds.h"
+#include "topology/paths/ExtensionBounds.h"
 
 #include <algorithm>
 
@@ -8,6 +8,7 @@ ExtensionBounds::ExtensionBounds(const PathGraph& graph)
     : graph_(graph), words_(graph.Words()), reached_(static_cast<size_t>(words_)),
       visited_(static_cast<size_t>(words_)), frontier_(static_cast<size_t>(words_)),
       next_(static_cast<size_t>(words_)), inside_(static_cast<size_t>(words_)),
+      hull_(static_cast<size_t>(words_)), forced_(static_cast<size_t>(words_)),
       distance_(static_cast<size_t>(graph.Size())), limit_(static_cast<size_t>(graph.Size())),
       order_(static_cast<size_t>(graph.Size())), low_(static_cast<size_t>(graph.Size())),
       parent_(static_cast<size_t>(graph.Size())), wordAt_(static_cast<size_t>(graph.Size())),
@@ -261,6 +262,43 @@ void ExtensionBounds::ComputeLimits() {
                 limit_[static_cast<size_t>(top)] + BlockBound(top, member, sameColour, otherColour, size);
         }
     }
+}
+
+void ExtensionBounds::ComputeDegreeLoss() {
+    CopyBits(hull_.data(), reached_.data(), words_);
+    SetBit(hull_.data(), start_);
+    ClearAll(forced_.data(), words_);
+    ForEachBit(reached_.data(), words_, [&](int w) {
+        if (CountCommon(graph_.NearSet(w), hull_.data(), words_) == 2)
+            SetBit(forced_.data(), w);
+    });
+    surplusOnSame_ = surplusOnOther_ = 0;
+    const bool colours = graph_.IsBipartite();
+    ForEachBit(hull_.data(), words_, [&](int x) {
+        const int surplus = CountCommon(graph_.NearSet(x), forced_.data(), words_) - (x == start_ ? 1 : 2);
+        if (surplus <= 0)
+            return;
+        if (!colours || graph_.Colour(x) == graph_.Colour(start_))
+            surplusOnSame_ += surplus;
+        else
+            surplusOnOther_ += surplus;
+    });
+}
+
+int ExtensionBounds::DegreeLimit(int u) const {
+    // The end u needs only one of its edges: as a leaning vertex it takes at most 2
+    // off the surplus of its side, so at most one vertex off the loss.
+    const bool endLeans = TestBit(forced_.data(), u);
+    auto lost = [&](int surplus, bool relieved) {
+        return std::max(0, relieved ? (surplus - 1) / 2 : (surplus + 1) / 2);
+    };
+    if (!graph_.IsBipartite())
+        return reachedCount_ - lost(surplusOnSame_, endLeans);
+    // Leaning vertices of the other colour lean on vertices of v's colour, and back.
+    const bool uSame = graph_.Colour(u) == graph_.Colour(start_);
+    const int same = sameColourCount_ - lost(surplusOnOther_, endLeans && uSame);
+    const int other = reachedCount_ - sameColourCount_ - lost(surplusOnSame_, endLeans && !uSame);
+    return uSame ? 2 * std::min(same, other) : 2 * std::min(same, other - 1) + 1;
 }
 
 } // namespace grafida::paths

@@ -6,7 +6,7 @@
 // - fragmental: with p's inner vertices cut out, the vertices closer to home than to
 //   other in what remains (two breadth-first searches give both directions).
 
-#include "topology/PathGraph.h"
+#include "topology/paths/PathGraph.h"
 
 #include <span>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "topology/GraphBlocks.h"
+#include "topology/paths/GraphBlocks.h"
 
 #include <algorithm>
 

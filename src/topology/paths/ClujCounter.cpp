@@ -1,4 +1,4 @@
-#include "topology/ClujCounter.h"
+#include "topology/paths/ClujCounter.h"
 
 namespace grafida::paths {
 

@@ -4,7 +4,7 @@
 // diagonal entry is never an arc: a simple path cannot go from a vertex to itself.
 
 #include "numeric/Arrays.h"
-#include "topology/VertexBits.h"
+#include "topology/paths/VertexBits.h"
 
 #include <span>
 #include <vector>

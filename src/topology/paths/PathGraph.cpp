@@ -1,4 +1,4 @@
-#include "topology/PathGraph.h"
+#include "topology/paths/PathGraph.h"
 
 namespace grafida::paths {
 
