@@ -2,6 +2,8 @@
 
 #include "app/StatusTools.h"
 #include "app/TFormMDIChild.h"
+#include "app/TFormMatrMng.h"
+#include "app/TFormMolMng.h"
 #include "app/TFormPreferences.h"
 #include "app/UserDialogs.h"
 #include "dlgpack/DlgPack.h"
@@ -141,8 +143,9 @@ void TFMain::CreateActions() {
     MakeAction("IndicesItem", "Indices ...", "Calculate topological indices")->setEnabled(false);
     command(MakeAction("MatrixListItem", "&Matrix list ...",
                        "View matrices stored in memory and perform various operations on them"),
-            notYet);
-    command(MakeAction("MoleculeListItem", "M&olecule list ...", "View molecules stored in memory"), notYet);
+            [this] { ShowManager(new TFormMatrMng(*this)); });
+    command(MakeAction("MoleculeListItem", "M&olecule list ...", "View molecules stored in memory"),
+            [this] { ShowManager(new TFormMolMng(*this)); });
     command(MakeAction("MatrixSumItem", "Matrix &sum", "Calculate matrix sum"), notYet);
     command(MakeAction("MatrixDifferenceItem", "Matrix &difference", "Calculate matrix difference"), notYet);
     command(MakeAction("ReciprocalItem", "&Reciprocal", "Calculate matrix reciprocal"), notYet);
@@ -277,13 +280,12 @@ void TFMain::CreateMenus() {
 }
 
 void TFMain::UpdateWindowMenu() {
+    // clear() deletes the window entries the menu made itself; the shared actions stay.
     windowMenu_->clear();
+    windowListActions_.clear();
     windowMenu_->addAction(Action(QStringLiteral("CascadeItem")));
     windowMenu_->addAction(Action(QStringLiteral("TileItem")));
     windowMenu_->addAction(Action(QStringLiteral("ArrangeIconsItem")));
-    for (QAction* action : windowListActions_)
-        action->deleteLater();
-    windowListActions_.clear();
     const auto windows = mdiArea_->subWindowList();
     if (!windows.isEmpty())
         windowMenu_->addSeparator();
@@ -434,6 +436,13 @@ bool TFMain::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TFMain::ShowManager(QWidget* manager) {
+    // Each command makes a new manager; a closed one is only hidden, and all go with
+    // this window.
+    manager->show();
+    manager->activateWindow();
 }
 
 void TFMain::CommandNotYetAvailable() {
