@@ -92,6 +92,7 @@ TFWalkOpt::TFWalkOpt(Workspace& workspace, QWidget* owner) : QDialog(owner), wor
         auto* list = new WalkNameList(this);
         list->setObjectName(QStringLiteral("m%1SelMatr").arg(n));
         list->setAcceptDrops(true);
+        list->viewport()->setAcceptDrops(true);
         list->installEventFilter(this);
         auto* label = new QLabel(QString::fromUtf8(captions[k]), this);
         label->setBuddy(list);

@@ -44,6 +44,8 @@ MatrixCheckList::MatrixCheckList(QWidget* parent) : QListWidget(parent) {
     setDropIndicatorShown(true);
     setDragDropMode(QAbstractItemView::DragDrop);
     setDefaultDropAction(Qt::MoveAction);
+    // Drops arrive at the viewport, which takes none unless told.
+    viewport()->setAcceptDrops(true);
 }
 
 QMimeData* MatrixCheckList::DragData(int row) const {
@@ -322,16 +324,19 @@ void TFormMatrMng::Run(const std::function<void()>& command) {
 }
 
 void TFormMatrMng::DisplayClick() {
-    Run([this] {
+    TFormMDIChild* window = nullptr;
+    CommandResult result;
+    Run([&] {
         const int open = static_cast<int>(main_.TextWindows().size());
-        TFormMDIChild* window = main_.CreateTextWindow(NewDocumentCaption(open));
-        const CommandResult result = DisplayMatrices(main_.CurrentWorkspace(), TickedMatrices(), *window);
-        if (result.discardWindow)
-            window->CloseWithoutQuestion();
-        else
+        window = main_.CreateTextWindow(NewDocumentCaption(open));
+        result = DisplayMatrices(main_.CurrentWorkspace(), TickedMatrices(), *window);
+        if (!result.discardWindow)
             window->SetCaption(WindowCaption(result, static_cast<int>(main_.TextWindows().size())));
-        close();
     });
+    // A text window refuses to close while a command runs, so the empty one goes now.
+    if (window && result.discardWindow)
+        window->CloseWithoutQuestion();
+    close();
 }
 
 void TFormMatrMng::DeleteClick() {

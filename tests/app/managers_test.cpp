@@ -153,7 +153,7 @@ TEST_F(Managers, DisplayNamesTheWindowAfterTheOneMatrixShown) {
     Tick(none.Matrices(), 0);
     Tick(none.Matrices(), 0);
     QTest::keyClick(&none.Matrices(), Qt::Key_V);
-    EXPECT_TRUE(WaitUntil([&] { return Captions().size() == 2; }));
+    EXPECT_TRUE(WaitUntil([&] { return Captions().size() == 2; })) << ::testing::PrintToString(Captions());
 }
 
 TEST_F(Managers, EigenvaluesAndCharacteristicPolynomialKeys) {
@@ -186,8 +186,12 @@ TEST_F(Managers, DroppingTheFirstEntryOnSelectAllMovesItLast) {
     ASSERT_TRUE(WaitUntil([&] { return list.visualItemRect(list.item(3)).height() > 0; }));
     const QPoint onSelectAll = list.visualItemRect(list.item(3)).center();
     std::unique_ptr<QMimeData> data(static_cast<MatrixCheckList&>(list).DragData(0));
+    QDragEnterEvent enter(onSelectAll, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list.viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(onSelectAll, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(list.viewport(), &drop);
+    EXPECT_TRUE(drop.isAccepted());
     EXPECT_EQ(Stored(), (Names{"B", "C", "A"}));
     EXPECT_EQ(Entries(list), (Names{"B", "C", "A", "Select all"}));
 
