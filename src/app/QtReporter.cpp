@@ -21,13 +21,20 @@ void QtReporter::Inform(const std::string& text) {
 }
 
 Answer QtReporter::Ask(const std::string& text, Question kind) {
-    const auto buttons = kind == Question::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                 : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    const auto chosen = QMessageBox::question(owner_, Title(), QString::fromStdString(text), buttons);
+    QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+    if (kind == Question::YesNoCancel)
+        buttons |= QMessageBox::Cancel;
+    if (kind == Question::OkCancel)
+        buttons = QMessageBox::Ok | QMessageBox::Cancel;
+    const auto chosen = kind == Question::OkCancel
+                            ? QMessageBox::information(owner_, Title(), QString::fromStdString(text), buttons)
+                            : QMessageBox::question(owner_, Title(), QString::fromStdString(text), buttons);
     if (chosen == QMessageBox::Yes)
         return Answer::Yes;
     if (chosen == QMessageBox::No)
         return Answer::No;
+    if (chosen == QMessageBox::Ok)
+        return Answer::Ok;
     // Esc or the close box: the safe answer.
     return kind == Question::YesNo ? Answer::No : Answer::Cancel;
 }

@@ -3,6 +3,8 @@
 #include "app/CommandHandlers.h"
 #include "app/StatusTools.h"
 #include "app/TFormMDIChild.h"
+#include "app/TFormMatrMng.h"
+#include "app/TFormMolMng.h"
 #include "app/TFormPreferences.h"
 #include "app/UserDialogs.h"
 #include "dlgpack/DlgPack.h"
@@ -60,9 +62,9 @@ struct StoreSnapshot {
 
 // The filters of the file dialogs match extensions in any letter case.
 // Molecule files of other programs come third, so the first two stay as users know them.
-const QString kOpenFilter = QStringLiteral(
-    "HyperChem files (*.[Hh][Ii][Nn]);;Matrices files (*.[Mm]);;"
-    "Molecule files (*.[Ss][Dd][Ff] *.[Mm][Oo][Ll] *.[Mm][Oo][Ll]2 *.[Ss][Mm][Ii] *.[Ss][Mm][Ii][Ll][Ee][Ss])");
+const QString kOpenFilter = QStringLiteral("HyperChem files (*.[Hh][Ii][Nn]);;Matrices files (*.[Mm]);;"
+                                           "Molecule files (*.[Ss][Dd][Ff] *.[Mm][Oo][Ll] *.[Mm][Oo][Ll]2 "
+                                           "*.[Ss][Mm][Ii] *.[Ss][Mm][Ii][Ll][Ee][Ss])");
 
 QString Text(const char* text) {
     return QString::fromUtf8(text);
@@ -127,7 +129,6 @@ void TFMain::CreateActions() {
         commandActions_.push_back(action);
         return action;
     };
-    const auto notYet = [this] { CommandNotYetAvailable(); };
 
     // The main window's File menu.
     command(MakeAction("NewItem", "&New", "Create a new matrices file", QKeySequence(Qt::CTRL | Qt::Key_N)),
@@ -147,8 +148,9 @@ void TFMain::CreateActions() {
     MakeAction("IndicesItem", "Indices ...", "Calculate topological indices")->setEnabled(false);
     command(MakeAction("MatrixListItem", "&Matrix list ...",
                        "View matrices stored in memory and perform various operations on them"),
-            notYet);
-    command(MakeAction("MoleculeListItem", "M&olecule list ...", "View molecules stored in memory"), notYet);
+            [this] { ShowManager(new TFormMatrMng(*this)); });
+    command(MakeAction("MoleculeListItem", "M&olecule list ...", "View molecules stored in memory"),
+            [this] { ShowManager(new TFormMolMng(*this)); });
     command(MakeAction("MatrixSumItem", "Matrix &sum", "Calculate matrix sum"),
             [this] { MatrixSumItemClick(*this); });
     command(MakeAction("MatrixDifferenceItem", "Matrix &difference", "Calculate matrix difference"),
@@ -450,8 +452,11 @@ bool TFMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TFMain::CommandNotYetAvailable() {
-    ShowHint(Text(kCommandNotYetAvailable));
+void TFMain::ShowManager(QWidget* manager) {
+    // Each command makes a new manager; a closed one is only hidden, and all go with
+    // this window.
+    manager->show();
+    manager->activateWindow();
 }
 
 void TFMain::NewItemClick() {

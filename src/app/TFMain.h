@@ -87,7 +87,7 @@ private:
     void CreateStatusBar();
     QAction* MakeAction(const char* name, const char* text, const char* hint,
                         const QKeySequence& shortcut = {});
-    void CommandNotYetAvailable();
+    void ShowManager(QWidget* manager);
     void UpdateWindowMenu();
     void ShowHint(const QString& hint);
     void TickClock();

@@ -3,9 +3,19 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QStandardPaths>
 
 namespace grafida::app {
+
+std::optional<std::string> UserDialogs::InputText(QWidget* parent, const QString& caption,
+                                                  const QString& prompt, const QString& value) {
+    bool accepted = false;
+    const QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, value, &accepted);
+    if (!accepted)
+        return std::nullopt;
+    return text.toStdString();
+}
 
 namespace {
 

@@ -26,6 +26,9 @@ public:
     virtual std::optional<std::string> Folder(QWidget* parent, const QString& title,
                                               const QString& start) = 0;
     virtual std::optional<QFont> Font(QWidget* parent, const QFont& current) = 0;
+    // A line of text asked in an input box that starts with value; nothing on Cancel.
+    virtual std::optional<std::string> InputText(QWidget* parent, const QString& caption,
+                                                 const QString& prompt, const QString& value);
 };
 
 // The installed choosers, else the real Qt dialogs.

@@ -9,7 +9,7 @@
 namespace grafida {
 
 enum class Answer { Yes, No, Cancel, Ok };
-enum class Question { YesNo, YesNoCancel };
+enum class Question { YesNo, YesNoCancel, OkCancel };
 
 class Reporter {
 public:

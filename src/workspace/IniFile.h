@@ -21,6 +21,7 @@ public:
     // The value of key in section with surrounding blanks removed, or nothing
     // when the section or the key is absent.
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
+    bool HasSection(std::string_view section) const { return FindSection(section).has_value(); }
 
     // Replaces the value of an existing key where it stands; a new key goes after
     // the section's last key, a new section at the end of the text. False (and

@@ -12,7 +12,6 @@ inline constexpr const char* kMixedFiles = "Molecule or Matrices list not omogen
 inline constexpr const char* kNotAFloatingPointValue = "Data %s is not valid floating point value";
 inline constexpr const char* kCannotWriteFile = "Can't write file %s";
 inline constexpr const char* kComputationCancelled = "Cancelled: nothing was kept";
-inline constexpr const char* kCommandNotYetAvailable = "This command is not available yet";
 inline constexpr const char* kNoMemory = messages::kNotEnoughMemory;
 
 } // namespace grafida

@@ -33,6 +33,8 @@ public:
     // The executable's folder, without a trailing separator.
     const std::string& AppDir() const { return location_.appDir; }
     const std::string& WorkDir() const { return settings.WorkDir; }
+    // The settings file this workspace reads.
+    std::string SettingsFilePath() const { return location_.ReadPath(); }
     // The folder of this run's work files, private to the run (not WorkDir).
     const std::string& WorkFolder() const { return runFolder_.Path(); }
     // The work file of the molecule named name, in WorkFolder.

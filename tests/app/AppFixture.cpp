@@ -56,6 +56,18 @@ std::optional<std::string> ScriptedDialogs::SaveFile(QWidget*, const QString& ti
     return answer;
 }
 
+std::optional<std::string> ScriptedDialogs::InputText(QWidget*, const QString& caption, const QString& prompt,
+                                                      const QString& value) {
+    inputBoxes.push_back(caption + QLatin1Char('|') + prompt + QLatin1Char('|') + value);
+    if (inputAnswers.empty()) {
+        ADD_FAILURE() << "unexpected input box " << caption.toStdString();
+        return std::nullopt;
+    }
+    auto answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer;
+}
+
 std::optional<std::string> ScriptedDialogs::Folder(QWidget*, const QString& title, const QString& start) {
     EXPECT_EQ(title, QStringLiteral("Select working directory"));
     folderStarts.push_back(start);

@@ -44,11 +44,15 @@ public:
                                         const QString& filter, const QString& defaultSuffix) override;
     std::optional<std::string> Folder(QWidget*, const QString& title, const QString& start) override;
     std::optional<QFont> Font(QWidget*, const QFont& current) override;
+    std::optional<std::string> InputText(QWidget*, const QString& caption, const QString& prompt,
+                                         const QString& value) override;
 
     std::deque<std::vector<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
     std::deque<std::optional<std::string>> folderAnswers;
     std::optional<QFont> fontAnswer;
+    std::deque<std::optional<std::string>> inputAnswers;
+    std::vector<QString> inputBoxes;    // caption|prompt|value of each input box
     std::vector<QString> openFolders;   // where each Open dialog started
     std::vector<QString> saveProposals; // the file each Save dialog proposed
     std::vector<QString> folderStarts;
