@@ -208,12 +208,13 @@ TEST(Cli, OutputDoesNotDependOnTheNumberOfJobs) {
 
 TEST(Cli, SlowMoleculeIsSkippedByName) {
     ScratchDir dir;
-    const CliRun run = Cli("indices --timeout 0.3 --jobs 2" + Samples({"propane"}) + " " + kReference +
-                               "buckminsterfullerene.hin" + Samples({"benzene"}),
-                           dir);
+    const CliRun run =
+        Cli("indices --timeout 0.3 --jobs 2" + Samples({"propane"}) + " " +
+                std::string(GRAFIDA_TEST_DATA_DIR) + "/slow/random-cubic-64.hin" + Samples({"benzene"}),
+            dir);
     EXPECT_EQ(run.status, 1);
     EXPECT_THAT(run.err,
-                ::testing::HasSubstr("molecule buckminsterfullerene took longer than 0.3 s and was skipped"));
+                ::testing::HasSubstr("molecule random-cubic-64 took longer than 0.3 s and was skipped"));
     EXPECT_FALSE(IndicesRow(run.out, "propane").empty());
     EXPECT_FALSE(IndicesRow(run.out, "benzene").empty());
 }
