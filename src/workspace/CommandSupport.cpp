@@ -32,4 +32,18 @@ TAtomProperties ReadMoleculeProperties(const Workspace& workspace, std::string_v
     return properties;
 }
 
+std::vector<std::string> PropertyCatalogueLines(const Workspace& workspace,
+                                                const std::vector<std::string>& fixedItems) {
+    std::vector<std::string> lines;
+    for (const std::string& molecule : workspace.molecules.Names()) {
+        std::string line = molecule + ",";
+        for (const std::string& item : fixedItems)
+            line += item + ",";
+        for (const TAtomProperty& property : ReadMoleculeProperties(workspace, molecule))
+            line += property.Name + ",";
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
 } // namespace grafida

@@ -10,6 +10,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace grafida {
 
@@ -28,5 +29,10 @@ std::string MoleculeOfMatrix(std::string_view matrixName);
 // The properties in the property file of the molecule named molecule; none when the
 // file is missing or unreadable (the reader has said why).
 TAtomProperties ReadMoleculeProperties(const Workspace& workspace, std::string_view molecule);
+
+// One catalogue line per molecule for the property dialogs: the molecule's name, the
+// fixed items, then the names of its stored properties, each followed by a comma.
+std::vector<std::string> PropertyCatalogueLines(const Workspace& workspace,
+                                                const std::vector<std::string>& fixedItems);
 
 } // namespace grafida

@@ -113,14 +113,7 @@ std::optional<LayerProperty> PropertyOfItem(const Workspace& workspace, const TF
 } // namespace
 
 std::vector<std::string> LayerPropertyLines(const Workspace& workspace) {
-    std::vector<std::string> lines;
-    for (const std::string& molecule : workspace.molecules.Names()) {
-        std::string line = molecule + "," + kRowSumItem + "," + kColSumItem + "," + kDiagonalItem + ",";
-        for (const TAtomProperty& property : ReadMoleculeProperties(workspace, molecule))
-            line += property.Name + ",";
-        lines.push_back(std::move(line));
-    }
-    return lines;
+    return PropertyCatalogueLines(workspace, {kRowSumItem, kColSumItem, kDiagonalItem});
 }
 
 CommandResult RunLayerMatrix(Workspace& workspace, const LayerMatrixChoices& choices, TextTarget& window) {

@@ -13,14 +13,7 @@
 namespace grafida {
 
 std::vector<std::string> WMatrixPropertyLines(const Workspace& workspace) {
-    std::vector<std::string> lines;
-    for (const std::string& molecule : workspace.molecules.Names()) {
-        std::string line = molecule + ",";
-        for (const TAtomProperty& property : ReadMoleculeProperties(workspace, molecule))
-            line += property.Name + ",";
-        lines.push_back(std::move(line));
-    }
-    return lines;
+    return PropertyCatalogueLines(workspace, {});
 }
 
 CommandResult RunWMatrix(Workspace& workspace, const WMatrixChoices& choices, TextTarget& window) {
