@@ -16,6 +16,15 @@ inline constexpr const char* kCalculateSgiFirst = "CALCULATE SGI FIRST";
 // A name chosen in a dialog that is no longer in the matrix list.
 inline constexpr const char* kMatrixNotStored = "Matrix %s is not in the matrix list";
 
+// The matrix manager's questions and information.
+inline constexpr const char* kMatrixNotFound = "Matrix %s not found continue ?";
+inline constexpr const char* kAdjacencyMissing = "Adjacency matrix for %s is missing\r\nContinue ?";
+// The question's two lines on two lines.
+inline constexpr const char* kSingularQuestion = "System %s is singular, \r\nContinue ?";
+inline constexpr const char* kNameExists = "Matrix with name %s already exists";
+inline constexpr const char* kNotANumber = "%s not a number";
+inline constexpr const char* kEigenvaluesComputed = "Eigenvalues for %d matrices computed";
+
 // Files.
 inline constexpr const char* kCannotReadHin = "Can not read molecule from HIN file %s";
 inline constexpr const char* kSeveralMolecules =

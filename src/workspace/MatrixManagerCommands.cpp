@@ -21,13 +21,6 @@ namespace grafida {
 
 namespace {
 
-inline constexpr const char* kMatrixNotFound = "Matrix %s not found continue ?";
-inline constexpr const char* kAdjacencyMissing = "Adjacency matrix for %s is missing\r\nContinue ?";
-// A real line break where the old program's text had the Pascal notation #13#10.
-inline constexpr const char* kSingularQuestion = "System %s is singular, \r\nContinue ?";
-inline constexpr const char* kNameExists = "Matrix with name %s already exists";
-inline constexpr const char* kNotANumber = "%s not a number";
-inline constexpr const char* kEigenvaluesComputed = "Eigenvalues for %d matrices computed";
 inline constexpr const char* kEigenvaluesHeader = "- Eigenvalues are -";
 inline constexpr const char* kPolynomialHeader =
     "Coeficients for characteristic polynomial for matrix %s is:";
@@ -92,7 +85,8 @@ CommandResult DisplayMatrices(Workspace& workspace, const std::vector<std::strin
     for (const std::string& name : ticked) {
         const TFLOATARRAY* matrix = workspace.matrices.Find(name);
         if (!matrix) {
-            if (CurrentReporter().Ask(FormatMessage(kMatrixNotFound, name), Question::OkCancel) != Answer::Ok)
+            if (CurrentReporter().Ask(FormatMessage(messages::kMatrixNotFound, name), Question::OkCancel) !=
+                Answer::Ok)
                 break;
             continue;
         }
@@ -106,8 +100,8 @@ CommandResult DisplayMatrices(Workspace& workspace, const std::vector<std::strin
             const TFLOATARRAY* adjacency = workspace.matrices.Find(prefix + "AD");
             if (!adjacency) {
                 const std::string molecule = prefix.substr(0, prefix.size() - 1);
-                if (CurrentReporter().Ask(FormatMessage(kAdjacencyMissing, molecule), Question::YesNo) ==
-                    Answer::Yes)
+                if (CurrentReporter().Ask(FormatMessage(messages::kAdjacencyMissing, molecule),
+                                          Question::YesNo) == Answer::Yes)
                     continue;
                 break;
             }
@@ -167,7 +161,7 @@ void CopyMatrices(Workspace& workspace, const std::vector<std::string>& ticked,
                                return SameMoleculeName(entry, *answer);
                            });
         if (taken) {
-            ShowInformation(kNameExists, *answer);
+            ShowInformation(messages::kNameExists, *answer);
             continue;
         }
         auto copy = std::make_unique<TFLOATARRAY>(*matrix);
@@ -199,7 +193,8 @@ void InvertMatrices(Workspace& workspace, const std::vector<std::string>& ticked
         if (!Reported([&] { code = Invert(*copy); }))
             return;
         if (code != kSolved) {
-            if (CurrentReporter().Ask(FormatMessage(kSingularQuestion, name), Question::YesNo) != Answer::Yes)
+            if (CurrentReporter().Ask(FormatMessage(messages::kSingularQuestion, name), Question::YesNo) !=
+                Answer::Yes)
                 return;
             continue;
         }
@@ -227,7 +222,7 @@ int PrintMatrixEigenvalues(const Workspace& workspace, const std::vector<std::st
                            FormatFixed(values.Get(i), settings.Width, settings.Decimals));
         ++count;
     }
-    ShowInformation(kEigenvaluesComputed, count);
+    ShowInformation(messages::kEigenvaluesComputed, count);
     return count;
 }
 
@@ -273,7 +268,7 @@ bool ApplyScalar(Workspace& workspace, ScalarOperation operation, const std::vec
         lastText = *answer;
         const auto number = ParseNumber(*answer);
         if (!number) {
-            ShowInformation(kNotANumber, *answer);
+            ShowInformation(messages::kNotANumber, *answer);
             continue;
         }
         const double value = static_cast<float>(*number);
