@@ -20,6 +20,7 @@
 #include <memory>
 #include <mutex>
 #include <sstream>
+#include <streambuf>
 
 namespace grafida {
 
@@ -33,7 +34,29 @@ constexpr unsigned kEmbeddingAttempts = 20;
 
 // RDKit writes its errors and warnings to stderr itself. They are caught here
 // instead: an error becomes the reason given for the record, the rest is dropped,
-// and the user hears only through the program's own messages.
+// and the user hears only through the program's own messages. RDKit's loggers are
+// process-wide, so they write into a stream whose text lands in a buffer of the
+// writing thread: records read on several threads at once keep their own reasons,
+// and no reader waits for another.
+class ThreadLogBuffer final : public std::streambuf {
+public:
+    static std::string& Text() {
+        thread_local std::string text;
+        return text;
+    }
+
+protected:
+    int_type overflow(int_type c) override {
+        if (!traits_type::eq_int_type(c, traits_type::eof()))
+            Text().push_back(traits_type::to_char_type(c));
+        return traits_type::not_eof(c);
+    }
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        Text().append(s, static_cast<size_t>(n));
+        return n;
+    }
+};
+
 class RdkitLogCapture {
 public:
     RdkitLogCapture() {
@@ -51,21 +74,17 @@ public:
                 logger->dp_dest = &Stream();
             }
         });
-        Lock().lock();
-        Stream().str({});
+        ThreadLogBuffer::Text().clear();
     }
-    ~RdkitLogCapture() {
-        Stream().str({});
-        Lock().unlock();
-    }
+    ~RdkitLogCapture() { ThreadLogBuffer::Text().clear(); }
     RdkitLogCapture(const RdkitLogCapture&) = delete;
     RdkitLogCapture& operator=(const RdkitLogCapture&) = delete;
 
-    // What RDKit logged since the capture began, its time stamps removed, lines
-    // joined by "; ".
+    // What RDKit logged on this thread since the capture began, its time stamps
+    // removed, lines joined by "; ".
     std::string Text() const {
         std::string joined;
-        std::istringstream lines(Stream().str());
+        std::istringstream lines(ThreadLogBuffer::Text());
         std::string line;
         while (std::getline(lines, line)) {
             std::string_view text = line;
@@ -87,13 +106,9 @@ public:
 
 private:
     // Never destroyed: RDKit's loggers flush into it when the process ends.
-    static std::ostringstream& Stream() {
-        static auto* stream = new std::ostringstream;
+    static std::ostream& Stream() {
+        static auto* stream = new std::ostream(new ThreadLogBuffer);
         return *stream;
-    }
-    static std::mutex& Lock() {
-        static std::mutex lock;
-        return lock;
     }
 };
 

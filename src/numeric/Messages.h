@@ -15,6 +15,10 @@ inline constexpr const char* kNoCoordinates = "Molecule %s has no 3D coordinates
 inline constexpr const char* kCalculateSgiFirst = "CALCULATE SGI FIRST";
 // A name chosen in a dialog that is no longer in the matrix list.
 inline constexpr const char* kMatrixNotStored = "Matrix %s is not in the matrix list";
+// A matrix code the Python module does not know.
+inline constexpr const char* kUnknownMatrixCode = "Unknown matrix code %s";
+// A molecule that ran out of the time a batch allowed it.
+inline constexpr const char* kMoleculeTimedOut = "molecule %s took longer than %s s and was skipped";
 
 // The matrix manager's questions and information.
 inline constexpr const char* kMatrixNotFound = "Matrix %s not found continue ?";
