@@ -22,6 +22,8 @@ from . import _grafida
 
 __all__ = ["Error", "GrafidaWarning", "Molecule", "read", "from_smiles", "indices", "index_columns"]
 
+Error.__module__ = Molecule.__module__ = __name__
+
 # The element data files (MASS.DAT, ELNEG.DAT) lie beside the module.
 _grafida._set_data_dir(os.path.dirname(os.path.abspath(__file__)))
 

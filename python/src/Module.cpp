@@ -164,7 +164,13 @@ std::vector<IndexSource> SourcesOf(const py::list& items) {
         } else if (py::isinstance<MoleculeInput>(item)) {
             sources.emplace_back(item.cast<MoleculeInput>());
         } else {
-            for (auto& input : expander.Expand(item.cast<std::string>()))
+            const std::string path = item.cast<std::string>();
+            std::vector<MoleculeInput> inputs;
+            {
+                py::gil_scoped_release released;
+                inputs = expander.Expand(path);
+            }
+            for (auto& input : inputs)
                 sources.emplace_back(std::move(input));
         }
     }
@@ -191,6 +197,19 @@ py::tuple IndexRows(const py::list& items, const std::optional<std::vector<std::
     return py::make_tuple(names, rows, batch.warnings);
 }
 
+constexpr const char* kMatrixDoc = R"(A matrix of the molecule as a float64 array (atom i is row i).
+
+Basic codes: "AD", "CON", "DI", "D3D", "DE", "CjDi", "CjDe", "CFDi", "CFDe".
+Derived from the basic matrix `of`:
+  "W"    W matrix of `of` (default "AD") after `steps` walk steps, weighted by the
+         molecule's property `property` (default: ones);
+  "WO"   walk operator of M1 = `of` (default "AD"), M2 = `m2`, M3 = `m3` (default "DI");
+  "LM"   layer matrix over the distance matrix of `property`: a molecule property,
+         "Row sum", "Col sum" or "Diagonal entries" of `of` (default "DI"), or ones;
+  "Sh"   shell matrix of `of` (default "DI");
+  "Comb" combinatorial matrix of `of` (default "DI").
+Raises ValueError for an unknown code, grafida.Error when the matrix cannot be built.)";
+
 } // namespace
 
 } // namespace grafida::python
@@ -214,53 +233,61 @@ PYBIND11_MODULE(_grafida, m) {
         .def(py::pickle(&InputState, &InputOfState));
 
     py::class_<TMolecula>(m, "Molecule", "A molecule as the program holds it: its hydrogen-depleted graph.")
-        .def_property_readonly("name", &TMolecula::Name)
-        .def_property_readonly("elements",
-                               [](const TMolecula& molecule) {
-                                   std::vector<std::string> symbols;
-                                   for (const TAtom& atom : molecule.Atoms)
-                                       symbols.push_back(BareSymbol(atom.Element().Symbol));
-                                   return symbols;
-                               })
-        .def_property_readonly("hydrogens",
-                               [](const TMolecula& molecule) {
-                                   py::array_t<std::int64_t> counts(molecule.VertexCount());
-                                   auto cells = counts.mutable_unchecked<1>();
-                                   for (int i = 0; i < molecule.VertexCount(); ++i)
-                                       cells(i) = molecule.Atoms[i].HydrogenCount();
-                                   return counts;
-                               })
-        .def_property_readonly("bonds",
-                               [](const TMolecula& molecule) {
-                                   std::vector<std::tuple<int, int, std::string>> bonds;
-                                   for (const TBond& bond : molecule.Bonds)
-                                       bonds.emplace_back(bond.A1 - 1, bond.A2 - 1,
-                                                          LetterOfBondType(bond.BondType));
-                                   return bonds;
-                               })
-        .def_property_readonly("coordinates",
-                               [](const TMolecula& molecule) {
-                                   py::array_t<double> xyz({molecule.VertexCount(), 3});
-                                   auto cells = xyz.mutable_unchecked<2>();
-                                   const bool any = molecule.HasCoordinates();
-                                   for (int i = 0; i < molecule.VertexCount(); ++i) {
-                                       const TAtom& atom = molecule.Atoms[i];
-                                       cells(i, 0) = any ? atom.X() : std::nan("");
-                                       cells(i, 1) = any ? atom.Y() : std::nan("");
-                                       cells(i, 2) = any ? atom.Z() : std::nan("");
-                                   }
-                                   return xyz;
-                               })
-        .def_property_readonly("properties",
-                               [](const TMolecula& molecule) {
-                                   py::dict properties;
-                                   for (const TAtomProperty& property : molecule.Properties)
-                                       properties[py::str(property.Name)] = py::array_t<double>(
-                                           static_cast<py::ssize_t>(property.Values.size()),
-                                           property.Values.data());
-                                   return properties;
-                               })
-        .def("matrix", &Matrix, py::arg("code"), py::kw_only(), py::arg("of") = py::none(),
+        .def_property_readonly("name", &TMolecula::Name, "The molecule's name, as the program names it.")
+        .def_property_readonly(
+            "elements",
+            [](const TMolecula& molecule) {
+                std::vector<std::string> symbols;
+                for (const TAtom& atom : molecule.Atoms)
+                    symbols.push_back(BareSymbol(atom.Element().Symbol));
+                return symbols;
+            },
+            "The element symbol of each heavy atom (\"C\", \"Cl\").")
+        .def_property_readonly(
+            "hydrogens",
+            [](const TMolecula& molecule) {
+                py::array_t<std::int64_t> counts(molecule.VertexCount());
+                auto cells = counts.mutable_unchecked<1>();
+                for (int i = 0; i < molecule.VertexCount(); ++i)
+                    cells(i) = molecule.Atoms[i].HydrogenCount();
+                return counts;
+            },
+            "The number of hydrogens on each heavy atom.")
+        .def_property_readonly(
+            "bonds",
+            [](const TMolecula& molecule) {
+                std::vector<std::tuple<int, int, std::string>> bonds;
+                for (const TBond& bond : molecule.Bonds)
+                    bonds.emplace_back(bond.A1 - 1, bond.A2 - 1, LetterOfBondType(bond.BondType));
+                return bonds;
+            },
+            "(atom, atom, type) per bond; atoms 0-based, type \"s\", \"d\", \"t\" or \"a\".")
+        .def_property_readonly(
+            "coordinates",
+            [](const TMolecula& molecule) {
+                py::array_t<double> xyz({molecule.VertexCount(), 3});
+                auto cells = xyz.mutable_unchecked<2>();
+                const bool any = molecule.HasCoordinates();
+                for (int i = 0; i < molecule.VertexCount(); ++i) {
+                    const TAtom& atom = molecule.Atoms[i];
+                    cells(i, 0) = any ? atom.X() : std::nan("");
+                    cells(i, 1) = any ? atom.Y() : std::nan("");
+                    cells(i, 2) = any ? atom.Z() : std::nan("");
+                }
+                return xyz;
+            },
+            "An (atoms, 3) array of positions; NaN when the molecule has none.")
+        .def_property_readonly(
+            "properties",
+            [](const TMolecula& molecule) {
+                py::dict properties;
+                for (const TAtomProperty& property : molecule.Properties)
+                    properties[py::str(property.Name)] = py::array_t<double>(
+                        static_cast<py::ssize_t>(property.Values.size()), property.Values.data());
+                return properties;
+            },
+            "The atom properties the molecule carries (\"atomic mass\"), by name.")
+        .def("matrix", &Matrix, kMatrixDoc, py::arg("code"), py::kw_only(), py::arg("of") = py::none(),
              py::arg("steps") = 1, py::arg("property") = py::none(), py::arg("m2") = py::none(),
              py::arg("m3") = py::none())
         .def("__repr__",
