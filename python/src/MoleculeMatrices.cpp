@@ -56,35 +56,18 @@ std::optional<TFLOATVEC> StoredProperty(const TMolecula& molecule, const std::st
     return TFLOATVEC(name, found->Values);
 }
 
-// The Layer command's property of one item, and the name it gives the layer matrix.
-std::optional<std::pair<TFLOATVEC, std::string>>
-LayerProperty(const TMolecula& molecule, const TFLOATARRAY& m, const std::string& item) {
+// The Layer command's property of one item, and the name it gives the layer matrix
+// (empty: LayerMatrix's own); unit weights without an item.
+std::optional<DerivedLayerProperty> LayerProperty(const TMolecula& molecule, const TFLOATARRAY& m,
+                                                  const std::string& item) {
     if (item.empty())
-        return std::pair{Ones(m.Rows()), std::string()};
-    TFLOATVEC values;
-    std::string name;
-    if (item == kRowSumItem) {
-        values = TFLOATVEC(m.Rows());
-        for (std::int64_t i = 1; i <= m.Rows(); ++i)
-            values.Put(i, m.RowSum(i));
-        name = m.Name() + "_RS";
-    } else if (item == kColSumItem) {
-        values = TFLOATVEC(m.Cols());
-        for (std::int64_t j = 1; j <= m.Cols(); ++j)
-            values.Put(j, m.ColSum(j));
-        name = m.Name() + "_CS";
-    } else if (item == kDiagonalItem) {
-        values = TFLOATVEC(m.Rows());
-        for (std::int64_t i = 1; i <= std::min(m.Rows(), m.Cols()); ++i)
-            values.Put(i, m.Get(i, i));
-        name = m.Name() + "_DEl";
-    } else {
-        auto stored = StoredProperty(molecule, item, "Layer matrix");
-        if (!stored)
-            return std::nullopt;
-        return std::pair{std::move(*stored), std::string()};
-    }
-    return std::pair{std::move(values), std::move(name)};
+        return DerivedLayerProperty{Ones(m.Rows()), {}};
+    if (auto derived = DerivedLayerPropertyOf(m, item))
+        return derived;
+    auto stored = StoredProperty(molecule, item, "Layer matrix");
+    if (!stored)
+        return std::nullopt;
+    return DerivedLayerProperty{std::move(*stored), {}};
 }
 
 std::optional<TFLOATARRAY> WMatrix(const TMolecula& molecule, const MatrixOptions& options) {
@@ -118,7 +101,7 @@ std::optional<TFLOATARRAY> Layer(const TMolecula& molecule, const MatrixOptions&
     const auto property = LayerProperty(molecule, *m, options.property);
     if (!property)
         return std::nullopt;
-    return LayerMatrix(*d, property->first, property->second);
+    return LayerMatrix(*d, property->values, property->name);
 }
 
 std::optional<TFLOATARRAY> Shell(const TMolecula& molecule, const MatrixOptions& options) {
@@ -126,12 +109,7 @@ std::optional<TFLOATARRAY> Shell(const TMolecula& molecule, const MatrixOptions&
     const auto d = m ? Basic(molecule, "DI") : std::nullopt;
     if (!d)
         return std::nullopt;
-    // Column 1: the matrix's own diagonal, unless it sums to 0.
-    TFLOATVEC p = Ones(m->Rows());
-    if (m->DiagSum(0) != 0.0)
-        for (std::int64_t i = 1; i <= std::min(m->Rows(), m->Cols()); ++i)
-            p.Put(i, m->Get(i, i));
-    return ShellMatrix(*d, *m, p);
+    return ShellMatrix(*d, *m, ShellFirstColumn(*m));
 }
 
 } // namespace

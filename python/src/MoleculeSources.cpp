@@ -1,5 +1,6 @@
 #include "MoleculeSources.h"
 
+#include "CollectingReporter.h"
 #include "Errors.h"
 #include "TaskThreads.h"
 #include "numeric/Messages.h"
@@ -19,17 +20,6 @@ std::string NameKey(std::string_view name) {
             c = static_cast<char>(c - 'A' + 'a');
     return lower;
 }
-
-class CollectingReporter final : public Reporter {
-public:
-    void Error(const std::string& text) override { messages.push_back(text); }
-    void Inform(const std::string& text) override { messages.push_back(text); }
-    Answer Ask(const std::string& text, Question kind) override {
-        messages.push_back(text);
-        return kind == Question::YesNo ? Answer::No : Answer::Cancel;
-    }
-    std::vector<std::string> messages;
-};
 
 // The work file's round trip in memory, as the program makes it before every command.
 std::optional<TMolecula> ThroughWorkFileText(const TMolecula& read, Keep keep) {
@@ -55,7 +45,8 @@ std::vector<MoleculeInput> FileExpander::Expand(const std::string& path) {
         inputs.push_back({path, format, std::nullopt, name, path});
         return inputs;
     }
-    CollectingReporter reporter;
+    std::vector<std::string> messages;
+    CollectingReporter reporter(messages);
     const ReporterScope scope(reporter);
     bool read = ScanMoleculeRecords(path, format, [&](const MoleculeRecord& record, std::string_view) {
         const std::string name =
@@ -70,7 +61,7 @@ std::vector<MoleculeInput> FileExpander::Expand(const std::string& path) {
         read = false;
     }
     if (!read)
-        throw Failure(JoinedMessages(reporter.messages));
+        throw Failure(JoinedMessages(messages));
     if (!prepared_) {
         PrepareRecordReading();
         prepared_ = true;

@@ -1,5 +1,6 @@
 #include "TaskThreads.h"
 
+#include "CollectingReporter.h"
 #include "Errors.h"
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
@@ -22,20 +23,6 @@ using Clock = std::chrono::steady_clock;
 
 // How often the waiting thread looks for Ctrl+C.
 constexpr auto kSignalInterval = std::chrono::milliseconds(50);
-
-class CollectingReporter final : public Reporter {
-public:
-    explicit CollectingReporter(std::vector<std::string>& messages) : messages_(messages) {}
-    void Error(const std::string& text) override { messages_.push_back(text); }
-    void Inform(const std::string& text) override { messages_.push_back(text); }
-    Answer Ask(const std::string& text, Question kind) override {
-        messages_.push_back(text);
-        return kind == Question::YesNo ? Answer::No : Answer::Cancel;
-    }
-
-private:
-    std::vector<std::string>& messages_;
-};
 
 // Stops its task when all tasks are to stop or its own time is up.
 class TaskProgress final : public ProgressSink {

@@ -81,7 +81,21 @@ struct LayerProperty {
 
 std::optional<LayerProperty> PropertyOfItem(const Workspace& workspace, const TFLOATARRAY& m,
                                             const std::string& item) {
-    LayerProperty property;
+    if (auto derived = DerivedLayerPropertyOf(m, item))
+        return LayerProperty{std::move(derived->values), std::move(derived->name), true};
+    const TAtomProperties stored = ReadMoleculeProperties(workspace, MoleculeOfMatrix(m.Name()));
+    const TAtomProperty* found = stored.FindByName(item);
+    if (!found) {
+        ShowError(messages::kNeeds, "Layer matrix", item);
+        return std::nullopt;
+    }
+    return LayerProperty{TFLOATVEC(item, found->Values), "", false};
+}
+
+} // namespace
+
+std::optional<DerivedLayerProperty> DerivedLayerPropertyOf(const TFLOATARRAY& m, const std::string& item) {
+    DerivedLayerProperty property;
     if (item == kRowSumItem) {
         property.values = TFLOATVEC(m.Rows());
         for (std::int64_t i = 1; i <= m.Rows(); ++i)
@@ -98,19 +112,19 @@ std::optional<LayerProperty> PropertyOfItem(const Workspace& workspace, const TF
             property.values.Put(i, m.Get(i, i));
         property.name = m.Name() + "_DEl";
     } else {
-        const TAtomProperties stored = ReadMoleculeProperties(workspace, MoleculeOfMatrix(m.Name()));
-        const TAtomProperty* found = stored.FindByName(item);
-        if (!found) {
-            ShowError(messages::kNeeds, "Layer matrix", item);
-            return std::nullopt;
-        }
-        property.values = TFLOATVEC(item, found->Values);
-        property.derived = false;
+        return std::nullopt;
     }
     return property;
 }
 
-} // namespace
+TFLOATVEC ShellFirstColumn(const TFLOATARRAY& m) {
+    TFLOATVEC p(m.Rows());
+    p.Fill(1, 1.0);
+    if (m.DiagSum(0) != 0.0)
+        for (std::int64_t i = 1; i <= std::min(m.Rows(), m.Cols()); ++i)
+            p.Put(i, m.Get(i, i));
+    return p;
+}
 
 std::vector<std::string> LayerPropertyLines(const Workspace& workspace) {
     return PropertyCatalogueLines(workspace, {kRowSumItem, kColSumItem, kDiagonalItem});
@@ -200,13 +214,7 @@ CommandResult RunShellMatrix(Workspace& workspace, const ShellMatrixChoices& cho
         ShowError(messages::kNeeds, "Shell matrix", "distance");
         return result;
     }
-    // Column 1: the matrix's own diagonal, unless it sums to 0.
-    TFLOATVEC p(m->Rows());
-    p.Fill(1, 1.0);
-    if (m->DiagSum(0) != 0.0)
-        for (std::int64_t i = 1; i <= std::min(m->Rows(), m->Cols()); ++i)
-            p.Put(i, m->Get(i, i));
-    std::optional<TFLOATARRAY> s = ShellMatrix(*d, *m, p);
+    std::optional<TFLOATARRAY> s = ShellMatrix(*d, *m, ShellFirstColumn(*m));
     if (!s)
         return result;
 

@@ -3,9 +3,11 @@
 // the topological distances of its molecule, with the C and X indices beside each
 // row, the layer sums below, and on request the roots of the layer polynomial.
 
+#include "numeric/Arrays.h"
 #include "numeric/TextTarget.h"
 #include "workspace/CommandResult.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,18 @@ class Workspace;
 inline constexpr const char* kRowSumItem = "Row sum";
 inline constexpr const char* kColSumItem = "Col sum";
 inline constexpr const char* kDiagonalItem = "Diagonal entries";
+
+// The vector one of the three items above takes from the matrix m, and the name the
+// layer matrix of it gets (m's name + "_RS", "_CS", "_DEl"); nothing for any other item,
+// which names a property of the molecule.
+struct DerivedLayerProperty {
+    TFLOATVEC values;
+    std::string name;
+};
+std::optional<DerivedLayerProperty> DerivedLayerPropertyOf(const TFLOATARRAY& m, const std::string& item);
+
+// Column 1 of the Shell command's matrix: m's own diagonal, unless it sums to 0 (then ones).
+TFLOATVEC ShellFirstColumn(const TFLOATARRAY& m);
 
 // One line per loaded molecule: the name, "Row sum", "Col sum", "Diagonal entries",
 // then the names of its property file, each followed by ","
