@@ -54,7 +54,10 @@ def read(path: PathLike, *, with_3d: bool = True, jobs: Optional[int] = None) ->
 
 
 def from_smiles(smiles: str, name: Optional[str] = None, *, with_3d: bool = True) -> Molecule:
-    """The molecule of one SMILES; raises grafida.Error with RDKit's reason when it cannot be read."""
+    """The molecule of one SMILES, named name, else by a title after a blank, else by the SMILES.
+
+    Raises grafida.Error with RDKit's reason when it cannot be read.
+    """
     return _grafida._from_smiles(smiles, name, with_3d)
 
 
@@ -92,7 +95,8 @@ def indices(
     Same columns and values as ``grafida-cli indices``: columns names the
     indices (None: the CLI's default columns; "molecule" always comes first).
     Files are read as the CLI reads them. jobs threads compute (None: one per
-    core); timeout limits each molecule in seconds. Molecules that cannot be read
+    core); timeout limits each molecule in seconds (checked where the computation
+    can stop; RDKit's 3D embedding runs to its end). Molecules that cannot be read
     or run out of time are skipped with a GrafidaWarning; an index that cannot be
     computed is left empty (NaN) with a warning. with_3d=False is the CLI's --no-3d.
     """

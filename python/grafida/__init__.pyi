@@ -65,8 +65,14 @@ class Molecule:
 def index_columns(columns: Optional[Sequence[str]] = None) -> list[str]:
     """The columns grafida.indices gives for columns (None: the default columns)."""
 
-def read(path: PathLike, *, with_3d: bool = True, jobs: Optional[int] = None) -> list[Molecule]: ...
-def from_smiles(smiles: str, name: Optional[str] = None, *, with_3d: bool = True) -> Molecule: ...
+def read(path: PathLike, *, with_3d: bool = True, jobs: Optional[int] = None) -> list[Molecule]:
+    """The molecules of a .hin, .sdf, .mol, .mol2, .smi or .smiles file.
+
+    Records that cannot be read are skipped with a GrafidaWarning; a file that
+    yields no molecule raises grafida.Error.
+    """
+def from_smiles(smiles: str, name: Optional[str] = None, *, with_3d: bool = True) -> Molecule:
+    """The molecule of one SMILES, named name, else by a title after a blank, else by the SMILES."""
 def indices(
     molecules_or_paths: Union[Molecule, PathLike, Iterable[Union[Molecule, PathLike]]],
     columns: Optional[Sequence[str]] = None,
@@ -74,4 +80,5 @@ def indices(
     timeout: Optional[float] = None,
     *,
     with_3d: bool = True,
-) -> pandas.DataFrame: ...
+) -> pandas.DataFrame:
+    """The topological indices, one row per molecule, as grafida-cli indices gives them."""

@@ -111,7 +111,11 @@ std::optional<TMolecula> ReadSmiles(const std::string& smiles, const std::string
             record.title = smiles.substr(title);
     }
     const std::string source = "SMILES";
-    std::string chosen = name.empty() ? MoleculeNameOfTitle(record.title) : MoleculeNameOfTitle(name);
+    // Unnamed and untitled, the molecule is named after its SMILES.
+    std::string chosen =
+        MoleculeNameOfTitle(!name.empty()           ? std::string_view(name)
+                            : !record.title.empty() ? std::string_view(record.title)
+                                                    : std::string_view(smiles).substr(0, blank));
     if (chosen.empty())
         chosen = "smiles";
     const auto read = ReadMoleculeRecord(smiles, MoleculeFormat::Smiles, record, source, chosen, options);

@@ -55,8 +55,8 @@ enum class Keep {
 // after reporting why.
 std::optional<TMolecula> ReadInput(const MoleculeInput& input, const MoleculeReadOptions& options, Keep keep);
 
-// The molecule of one SMILES (a title after a blank names it when name is empty);
-// nothing after reporting why.
+// The molecule of one SMILES, named name, else by the title after a blank, else
+// after the SMILES itself; nothing after reporting why.
 std::optional<TMolecula> ReadSmiles(const std::string& smiles, const std::string& name,
                                     const MoleculeReadOptions& options, Keep keep);
 
