@@ -76,10 +76,18 @@ def _items(molecules_or_paths) -> list:
 
 
 def _frame(names: list[str], rows: list[list]):
+    """The table as a DataFrame: "molecule" as text, every column of numbers as float64
+    (counts too, so that an empty cell is NaN and every batch has the same dtypes)."""
     import pandas
 
-    return pandas.DataFrame.from_records(rows, columns=names) if rows else pandas.DataFrame(
-        {name: pandas.Series(dtype=object if name == names[0] else float) for name in names})
+    frame = pandas.DataFrame.from_records(rows, columns=names) if rows else pandas.DataFrame(
+        {name: pandas.Series(dtype=object) for name in names})
+    for name in names[1:]:
+        try:
+            frame[name] = pandas.to_numeric(frame[name], errors="raise").astype("float64")
+        except (TypeError, ValueError):
+            pass
+    return frame
 
 
 def indices(
@@ -98,7 +106,8 @@ def indices(
     core); timeout limits each molecule in seconds (checked where the computation
     can stop; RDKit's 3D embedding runs to its end). Molecules that cannot be read
     or run out of time are skipped with a GrafidaWarning; an index that cannot be
-    computed is left empty (NaN) with a warning. with_3d=False is the CLI's --no-3d.
+    computed is left empty (NaN) with a warning. Numbers are float64, counts too.
+    with_3d=False is the CLI's --no-3d.
     """
     names, rows, skipped = _grafida._index_rows(
         _items(molecules_or_paths), list(columns) if columns is not None else None, jobs, timeout, with_3d)

@@ -10,29 +10,25 @@ from __future__ import annotations
 import os
 from typing import Iterable, Optional, Sequence, Union
 
-from . import _grafida, _frame, _warn, index_columns
+from . import _grafida, _frame, _warn
 
 # Molecules per partition when a list of files is split.
 DEFAULT_PARTITION_SIZE = 100
 
 
-def _meta(columns: Optional[Sequence[str]]):
-    import pandas
+def _meta(columns: Optional[list]):
+    """An empty frame with the columns and dtypes of every partition, from one small molecule."""
+    names, rows, _ = _grafida._index_rows([_grafida._from_smiles("CC", None, False)], columns, 1, None, False)
+    return _frame(names, rows).iloc[:0]
 
-    names = index_columns(list(columns) if columns is not None else None)
-    return _frame(names, [])
 
-
-def _partition(items: list, columns: Optional[list], with_3d: bool, jobs: Optional[int]):
-    names, rows, skipped = _grafida._index_rows(items, columns, jobs, None, with_3d)
+def _partition(items: list, columns: Optional[list], with_3d: bool, meta):
+    names, rows, skipped = _grafida._index_rows(items, columns, 1, None, with_3d)
     _warn(skipped)
-    frame = _frame(names, rows)
-    return frame
+    return _frame(names, rows).astype(meta.dtypes.to_dict())
 
 
-def _smiles_partition(lines: Sequence[str], number: int, columns: Optional[list], with_3d: bool):
-    import pandas
-
+def _smiles_partition(lines: Sequence[str], number: int, columns: Optional[list], with_3d: bool, meta):
     molecules = []
     for k, line in enumerate(lines, start=1):
         line = line.strip()
@@ -44,9 +40,7 @@ def _smiles_partition(lines: Sequence[str], number: int, columns: Optional[list]
             molecules.append(_grafida._from_smiles(fields[0], name, with_3d))
         except _grafida.Error as error:
             _warn([f"{name}: {error}"])
-    names, rows, skipped = _grafida._index_rows(molecules, columns, 1, None, with_3d)
-    _warn(skipped)
-    return _frame(names, rows)
+    return _partition(molecules, columns, with_3d, meta)
 
 
 def indices(
@@ -75,18 +69,18 @@ def indices(
     chosen = list(columns) if columns is not None else None
     meta = _meta(chosen)
     if isinstance(paths_or_bag, dask.bag.Bag):
-        parts = [dask.delayed(_smiles_partition)(part, number, chosen, with_3d)
+        parts = [dask.delayed(_smiles_partition)(part, number, chosen, with_3d, meta)
                  for number, part in enumerate(paths_or_bag.to_delayed(), start=1)]
     else:
         if isinstance(paths_or_bag, (str, os.PathLike)):
             paths_or_bag = [paths_or_bag]
         inputs = _grafida._expand([os.fspath(path) for path in paths_or_bag])
         size = max(1, int(partition_size))
-        parts = [dask.delayed(_partition)(inputs[start:start + size], chosen, with_3d, 1)
+        parts = [dask.delayed(_partition)(inputs[start:start + size], chosen, with_3d, meta)
                  for start in range(0, len(inputs), size)]
     if not parts:
         return dask.dataframe.from_pandas(meta, npartitions=1)
-    frame = dask.dataframe.from_delayed(parts, meta=meta, verify_meta=False)
+    frame = dask.dataframe.from_delayed(parts, meta=meta)
     if client is not None:
         frame = client.persist(frame)
     return frame

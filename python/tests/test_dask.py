@@ -36,6 +36,7 @@ def test_a_local_cluster_equals_one_process(client, molecules):
     assert frame.npartitions == 9
     assert list(frame.columns) == grafida.index_columns()
     got = frame.compute().reset_index(drop=True)
+    assert got.dtypes.to_dict() == frame.dtypes.to_dict() == expected.dtypes.to_dict()
     assert len(got) == 195 + len(SAMPLES)
     assert_frames_equal(got, expected)
 
