@@ -38,6 +38,10 @@ inline constexpr const char* kNoRecord = "Can not read molecule file %s: it hold
 inline constexpr const char* kCannotReadProperties = "Can't read properties from %s";
 inline constexpr const char* kCannotReadMatrix = "Can't read matrix from %s file";
 inline constexpr const char* kCannotWriteSettings = "Can't write settings file %s";
+// The index table's matrix file and plot: a missing number is left out, never made up.
+inline constexpr const char* kIndexRowsLeftOut = "%s left out of %s: an index of it could not be computed";
+inline constexpr const char* kNoCompleteIndexRow = "No molecule has every index: %s was not written";
+inline constexpr const char* kPlotLeftOut = "Left out, an index could not be computed: %s";
 inline constexpr const char* kMassFileMissing = "MASS DATA FILE IS MISSING OR NOT IN CURRENT DIRECTORY";
 inline constexpr const char* kChargesFileMissing = "CHARGES DATA FILE IS MISSING OR NOT IN CURRENT DIRECTORY";
 
