@@ -117,8 +117,10 @@ TFGetIng::TFGetIng(Workspace& workspace, int flagCount, QWidget* owner)
     filling_ = true;
     lbGrpInd_->setCurrentRow(groupOnShow, QItemSelectionModel::NoUpdate);
     filling_ = false;
-    if (owner)
+    if (owner) {
+        adjustSize(); // centred by its laid-out size, not the default one
         move(owner->window()->geometry().center() - rect().center());
+    }
 }
 
 TFGetIng::~TFGetIng() = default;

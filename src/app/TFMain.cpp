@@ -35,6 +35,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 
@@ -431,13 +432,20 @@ TFormMDIChild* TFMain::CreateTextWindow(const std::string& caption) {
 }
 
 void TFMain::AddDocument(QWidget* document) {
+    // The size the document asked for, as far as the frame has room.
+    const QSize wanted = document->size();
     QMdiSubWindow* window = mdiArea_->addSubWindow(document);
+    window->resize(wanted.boundedTo(mdiArea_->viewport()->size()));
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(windowIcon());
     connect(window, &QObject::destroyed, this,
             [this] { QTimer::singleShot(0, this, [this] { UpdateActions(); }); });
     connect(document, &QWidget::windowTitleChanged, this, [this] { UpdateWindowMenu(); });
     document->show();
+    // Wholly inside the frame where it fits, so that its corner and buttons can be reached.
+    const QSize room = mdiArea_->viewport()->size();
+    window->move(std::clamp(window->x(), 0, std::max(0, room.width() - window->width())),
+                 std::clamp(window->y(), 0, std::max(0, room.height() - window->height())));
     UpdateActions();
 }
 

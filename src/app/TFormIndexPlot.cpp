@@ -56,7 +56,9 @@ TFormIndexPlot::TFormIndexPlot(Workspace& workspace, IndexTable table)
             box->setItemData(box->count() - 1, QString::fromStdString(index.description), Qt::ToolTipRole);
         }
     }
-    cbYIndex_->setCurrentIndex(std::min(1, cbYIndex_->count() - 1));
+    const auto [across, up] = DefaultPlotColumns(table_);
+    cbXIndex_->setCurrentIndex(cbXIndex_->findData(static_cast<qulonglong>(across)));
+    cbYIndex_->setCurrentIndex(cbYIndex_->findData(static_cast<qulonglong>(up)));
     auto* lbXIndex = new QLabel(QStringLiteral("&Across"), this);
     lbXIndex->setBuddy(cbXIndex_);
     auto* lbYIndex = new QLabel(QStringLiteral("&Up"), this);
@@ -87,7 +89,7 @@ TFormIndexPlot::TFormIndexPlot(Workspace& workspace, IndexTable table)
     connect(cbXIndex_, &QComboBox::currentIndexChanged, this, [this] { Redraw(); });
     connect(cbYIndex_, &QComboBox::currentIndexChanged, this, [this] { Redraw(); });
     Redraw();
-    resize(640, 480);
+    resize(760, 560);
 }
 
 void TFormIndexPlot::Redraw() {

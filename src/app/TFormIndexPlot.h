@@ -20,7 +20,7 @@ namespace grafida::app {
 class TFormIndexPlot final : public QWidget, public ResultDocument {
     Q_OBJECT
 public:
-    // Shows the first numeric column across and the second (else the first) up.
+    // Shows the columns of DefaultPlotColumns.
     TFormIndexPlot(Workspace& workspace, IndexTable table);
 
     QComboBox& XIndex() { return *cbXIndex_; }

@@ -94,6 +94,7 @@ TFormIndexTable::TFormIndexTable(TFMain& main, IndexTable table, const std::stri
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->verticalHeader()->hide();
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
     view_->resizeColumnsToContents();
 
     notes_ = new QLabel(this);
@@ -121,7 +122,7 @@ TFormIndexTable::TFormIndexTable(TFMain& main, IndexTable table, const std::stri
     layout->addWidget(view_, 1);
     layout->addWidget(notes_);
     layout->addLayout(buttons);
-    resize(560, 300);
+    resize(760, 420);
 }
 
 std::vector<size_t> TFormIndexTable::RowsShown() const {

@@ -124,6 +124,26 @@ IndexPlotPoints PlotPoints(const IndexTable& table, size_t x, size_t y) {
     return points;
 }
 
+std::pair<size_t, size_t> DefaultPlotColumns(const IndexTable& table) {
+    const auto numeric = NumericIndexColumns(table);
+    if (numeric.empty())
+        return {0, 0};
+    std::vector<size_t> varying;
+    for (size_t column : numeric) {
+        std::optional<double> first;
+        bool differs = false;
+        for (const auto& row : table.rows)
+            if (const auto number = NumberIn(row[column])) {
+                differs = differs || (first && *first != *number);
+                first = first ? first : number;
+            }
+        if (differs)
+            varying.push_back(column);
+    }
+    const auto& chosen = varying.size() >= 2 ? varying : numeric;
+    return {chosen[0], chosen[std::min<size_t>(1, chosen.size() - 1)]};
+}
+
 std::string PlotLeftOutNote(const std::vector<std::string>& leftOut) {
     return leftOut.empty() ? std::string() : FormatMessage(messages::kPlotLeftOut, Listed(leftOut));
 }

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace grafida {
@@ -44,6 +45,11 @@ struct IndexPlotPoints {
     std::vector<std::string> leftOut;
 };
 IndexPlotPoints PlotPoints(const IndexTable& table, size_t x, size_t y);
+
+// The columns a new plot shows across and up: the first two numeric columns whose
+// numbers differ between molecules (a column that is the same for all makes a dull
+// axis), else the first two numeric ones; the same column twice when there is one.
+std::pair<size_t, size_t> DefaultPlotColumns(const IndexTable& table);
 
 // The line under a plot that names the molecules left out; empty when none was.
 std::string PlotLeftOutNote(const std::vector<std::string>& leftOut);

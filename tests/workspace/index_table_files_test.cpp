@@ -81,5 +81,16 @@ TEST(IndexTableFiles, TheNumericBlockLeavesOutTextColumnsAndMoleculesWithAnEmpty
     EXPECT_EQ(matrix->Get(2, 2), -1.25);
 }
 
+TEST(IndexTableFiles, APlotStartsWithTheFirstTwoColumnsThatVary) {
+    IndexTable table;
+    table.columns = {{"molecule", "", ""}, {"n", "", ""}, {"w", "", ""}, {"r", "", ""}};
+    table.rows = {{std::string("a"), 8, 58, 3.25}, {std::string("b"), 8, 84, std::monostate{}}};
+    EXPECT_EQ(DefaultPlotColumns(table), (std::pair<size_t, size_t>{1, 2})); // r has one number only
+    table.rows.push_back({std::string("c"), 8, 70, 3.68});
+    EXPECT_EQ(DefaultPlotColumns(table), (std::pair<size_t, size_t>{2, 3}));
+    table.rows.resize(1); // nothing varies in one molecule
+    EXPECT_EQ(DefaultPlotColumns(table), (std::pair<size_t, size_t>{1, 2}));
+}
+
 } // namespace
 } // namespace grafida
