@@ -12,6 +12,7 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGraphicsSimpleTextItem>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -88,12 +89,17 @@ TFormIndexPlot::TFormIndexPlot(Workspace& workspace, IndexTable table)
 
     connect(cbXIndex_, &QComboBox::currentIndexChanged, this, [this] { Redraw(); });
     connect(cbYIndex_, &QComboBox::currentIndexChanged, this, [this] { Redraw(); });
+    connect(chart_, &QChart::plotAreaChanged, this, [this] { PlaceLabels(); });
     Redraw();
     resize(760, 560);
 }
 
 void TFormIndexPlot::Redraw() {
+    for (QGraphicsSimpleTextItem* label : labels_)
+        delete label;
+    labels_.clear();
     chart_->removeAllSeries();
+    series_ = nullptr;
     for (QAbstractAxis* axis : chart_->axes())
         chart_->removeAxis(axis), delete axis;
     if (cbXIndex_->currentIndex() < 0 || cbYIndex_->currentIndex() < 0) {
@@ -113,28 +119,77 @@ void TFormIndexPlot::Redraw() {
     up->setTitleText(QString::fromStdString(table_.columns[y].title));
     chart_->addAxis(across, Qt::AlignBottom);
     chart_->addAxis(up, Qt::AlignLeft);
-    // One series per molecule: a series labels its points with one text, its name.
+    series_ = new QScatterSeries;
     const QColor colour(31, 90, 160);
-    for (size_t k = 0; k < points_.names.size(); ++k) {
-        auto* series = new QScatterSeries;
-        const QString name = QString::fromStdString(points_.names[k]);
-        series->setName(name);
-        series->append(points_.x[k], points_.y[k]);
-        series->setMarkerSize(8);
-        series->setColor(colour);
-        series->setBorderColor(colour);
-        series->setPointLabelsFormat(name);
-        series->setPointLabelsVisible(true);
-        series->setPointLabelsClipping(false);
-        chart_->addSeries(series);
-        series->attachAxis(across);
-        series->attachAxis(up);
+    series_->setMarkerSize(8);
+    series_->setColor(colour);
+    series_->setBorderColor(colour);
+    for (size_t k = 0; k < points_.names.size(); ++k)
+        series_->append(points_.x[k], points_.y[k]);
+    chart_->addSeries(series_);
+    series_->attachAxis(across);
+    series_->attachAxis(up);
+    for (const std::string& name : points_.names) {
+        auto* label = new QGraphicsSimpleTextItem(QString::fromStdString(name), chart_);
+        label->setZValue(10);
+        labels_.push_back(label);
     }
     SetRange(*across, points_.x);
     SetRange(*up, points_.y);
+    PlaceLabels();
     const std::string note = PlotLeftOutNote(points_.leftOut);
     note_->setText(QString::fromStdString(note));
     note_->setVisible(!note.empty());
+}
+
+void TFormIndexPlot::PlaceLabels() {
+    if (!series_ || labels_.size() != points_.names.size())
+        return;
+    std::vector<QPointF> anchors;
+    std::vector<QRectF> taken;
+    for (size_t k = 0; k < labels_.size(); ++k) {
+        anchors.push_back(chart_->mapToPosition(QPointF(points_.x[k], points_.y[k]), series_));
+        taken.emplace_back(anchors.back() - QPointF(5, 5), QSizeF(10, 10)); // the markers
+    }
+    const QRectF room = chart_->plotArea().adjusted(-4, -4, 4, 4);
+    const auto covered = [&](const QRectF& place) {
+        double area = 0;
+        for (const QRectF& other : taken)
+            if (place.intersects(other)) {
+                const QRectF both = place.intersected(other);
+                area += both.width() * both.height();
+            }
+        const QRectF inside = place.intersected(room);
+        return area + 4 * (place.width() * place.height() - inside.width() * inside.height());
+    };
+    for (size_t k = 0; k < labels_.size(); ++k) {
+        const QSizeF size = labels_[k]->boundingRect().size();
+        const QPointF at = anchors[k];
+        const double w = size.width();
+        const double h = size.height();
+        // Above, below, right, left, the corners, then a line farther out.
+        const QPointF corners[] = {{at.x() - w / 2, at.y() - h - 5},     {at.x() - w / 2, at.y() + 5},
+                                   {at.x() + 7, at.y() - h / 2},         {at.x() - w - 7, at.y() - h / 2},
+                                   {at.x() + 5, at.y() - h - 3},         {at.x() + 5, at.y() + 3},
+                                   {at.x() - w - 5, at.y() - h - 3},     {at.x() - w - 5, at.y() + 3},
+                                   {at.x() - w / 2, at.y() - 2 * h - 5}, {at.x() - w / 2, at.y() + h + 5},
+                                   {at.x() + 5, at.y() - 2 * h - 3},     {at.x() + 5, at.y() + h + 3},
+                                   {at.x() - w - 5, at.y() - 2 * h - 3}, {at.x() - w - 5, at.y() + h + 3}};
+        QRectF best;
+        double bestCover = -1;
+        for (const QPointF& corner : corners) {
+            const QRectF place(corner, size);
+            const double cover = covered(place);
+            if (bestCover < 0 || cover < bestCover) {
+                best = place;
+                bestCover = cover;
+            }
+            if (cover == 0)
+                break;
+        }
+        labels_[k]->setPos(best.topLeft());
+        taken.push_back(best);
+    }
 }
 
 bool TFormIndexPlot::SaveImage(const std::string& path) {

@@ -9,8 +9,11 @@
 
 #include <QWidget>
 #include <string>
+#include <vector>
 
 class QChart;
+class QGraphicsSimpleTextItem;
+class QScatterSeries;
 class QChartView;
 class QComboBox;
 class QLabel;
@@ -39,6 +42,8 @@ public:
 
 private:
     void Redraw();
+    // Puts each name beside its point where it covers no other name or point.
+    void PlaceLabels();
 
     Workspace& workspace_;
     IndexTable table_;
@@ -46,6 +51,8 @@ private:
     QComboBox* cbXIndex_;
     QComboBox* cbYIndex_;
     QChart* chart_;
+    QScatterSeries* series_ = nullptr;
+    std::vector<QGraphicsSimpleTextItem*> labels_;
     QChartView* view_;
     QLabel* note_;
 };
