@@ -94,6 +94,11 @@ TFormIndexPlot::TFormIndexPlot(Workspace& workspace, IndexTable table)
     resize(760, 560);
 }
 
+TFormIndexPlot::~TFormIndexPlot() {
+    // The chart goes with the view, after this window's members: it must not reach them.
+    chart_->disconnect(this);
+}
+
 void TFormIndexPlot::Redraw() {
     for (QGraphicsSimpleTextItem* label : labels_)
         delete label;

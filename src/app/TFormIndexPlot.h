@@ -25,6 +25,7 @@ class TFormIndexPlot final : public QWidget, public ResultDocument {
 public:
     // Shows the columns of DefaultPlotColumns.
     TFormIndexPlot(Workspace& workspace, IndexTable table);
+    ~TFormIndexPlot() override;
 
     QComboBox& XIndex() { return *cbXIndex_; }
     QComboBox& YIndex() { return *cbYIndex_; }
