@@ -23,10 +23,13 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 
@@ -183,6 +186,30 @@ TEST_F(IndicesCommand, CancelInEitherDialogComputesNothing) {
     EXPECT_TRUE(Tables().empty());
     EXPECT_TRUE(Main().MdiArea().subWindowList().isEmpty());
     EXPECT_TRUE(reporter_.errors.empty());
+}
+
+// The detour index of a random cubic cage takes seconds: Cancel stops it, and no
+// window opens.
+TEST_F(IndicesCommand, CancelWhileComputingOpensNoWindow) {
+    const std::string cage = Path("work/cage.hin");
+    std::filesystem::copy_file(std::string(GRAFIDA_TEST_DATA_DIR) + "/slow/random-cubic-64.hin", cage);
+    dialogs_.openAnswers = {{cage}};
+    Trigger("OpenItem");
+    TFMain* main = &Main();
+    WhenDialogShows(QStringLiteral("FGetIng"), [main](QDialog& dialog) {
+        auto& select = static_cast<TFGetIng&>(dialog);
+        select.Groups().setCurrentRow(1);
+        select.Indices().item(2)->setCheckState(Qt::Checked); // 1/2Sum Detour
+        select.OkButton().click();
+        QTimer::singleShot(150,
+                           [main] { QTest::mouseClick(&main->Progress().CancelButton(), Qt::LeftButton); });
+    });
+    const auto start = std::chrono::steady_clock::now();
+    Trigger("IndicesItem");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+    EXPECT_TRUE(Tables().empty());
+    EXPECT_EQ(Main().HintPanel().text(), "Cancelled: nothing was kept");
+    EXPECT_EQ(Work().molecules.Names(), Lines{"cage"});
 }
 
 TEST_F(IndicesCommand, UnavailableIndicesAreShownDisabledWithTheirReason) {
