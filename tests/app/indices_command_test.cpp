@@ -9,6 +9,7 @@
 #include "app/TFWalkOpt.h"
 #include "app/TFormIndexPlot.h"
 #include "app/TFormIndexTable.h"
+#include "app/TFormMolMng.h"
 #include "numeric/MatrixText.h"
 #include "numeric/TextFile.h"
 #include "workspace/IndexTableFiles.h"
@@ -125,8 +126,12 @@ TEST_F(IndicesCommand, EnabledExactlyWhileAMoleculeIsLoadedAndNoCommandRuns) {
     Main().RunCommand([&] { enabledMeanwhile = Item("IndicesItem").isEnabled(); });
     EXPECT_FALSE(enabledMeanwhile);
     EXPECT_TRUE(Item("IndicesItem").isEnabled());
-    Work().molecules.Clear();
-    Main().UpdateActions();
+    // Deleting the last molecule in the molecule manager disables it again.
+    Trigger("MoleculeListItem");
+    TFormMolMng& manager = *Main().findChildren<TFormMolMng*>().back();
+    manager.Molecules().item(0)->setSelected(true);
+    manager.DeleteButton().click();
+    EXPECT_TRUE(Work().molecules.Names().empty());
     EXPECT_FALSE(Item("IndicesItem").isEnabled());
 }
 
