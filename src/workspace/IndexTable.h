@@ -78,6 +78,10 @@ std::string FormatIndexCell(const IndexCell& cell);
 // The table as CSV (header line, then one line per row; CR LF line ends), as
 // tab-separated text for the clipboard.
 std::string IndexTableCsv(const IndexTable& table);
+// One line of that CSV without its line end: the header, or a row (for writers
+// that stream rows as they come, like grafida-cli).
+std::string IndexCsvHeader(const std::vector<IndexColumn>& columns);
+std::string IndexCsvLine(const std::vector<IndexCell>& cells);
 std::string IndexTableTabSeparated(const IndexTable& table);
 
 } // namespace grafida
