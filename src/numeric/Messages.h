@@ -60,6 +60,8 @@ inline constexpr const char* kIndexNotConnected = "%s: %s left empty: the graph 
 inline constexpr const char* kIndexNoCoordinates = "%s: %s left empty: the molecule has no 3D coordinates";
 inline constexpr const char* kIndexNo3D = "%s: %s left empty: 3D distances were not asked for";
 inline constexpr const char* kIndexNotComputed = "%s: %s left empty: %s could not be computed";
+inline constexpr const char* kIndexNotFinite =
+    "%s: %s left empty: the value overflows a floating-point number";
 inline constexpr const char* kIndexWorkFileUnreadable =
     "%s: every index left empty: its work file could not be read";
 inline constexpr const char* kIndicesNotComputed =

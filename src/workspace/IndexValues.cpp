@@ -13,6 +13,7 @@
 #include "workspace/MoleculeIndices.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace grafida {
@@ -129,8 +130,6 @@ using CellOrFailure = std::variant<IndexCell, std::string>;
 CellOrFailure Compute(const TMolecula& molecule, const IndexSpec& spec, MoleculeValues& values) {
     const auto failed = [](std::string what) { return CellOrFailure(std::move(what)); };
     const auto value = [](double number) { return CellOrFailure(IndexCell(number)); };
-    const TFLOATARRAY* matrix = values.Matrix(spec.matrix);
-    const TFLOATARRAY& adjacency = *values.Matrix(BasicMatrix::Adjacency);
     switch (spec.kind) {
     case IndexKind::Vertices:
         return CellOrFailure(IndexCell(molecule.VertexCount()));
@@ -138,6 +137,12 @@ CellOrFailure Compute(const TMolecula& molecule, const IndexSpec& spec, Molecule
         return CellOrFailure(IndexCell(static_cast<int>(molecule.Bonds.size())));
     case IndexKind::Randic:
         return value(RandicIndex(molecule));
+    default:
+        break;
+    }
+    const TFLOATARRAY* matrix = values.Matrix(spec.matrix);
+    const TFLOATARRAY& adjacency = *values.Matrix(BasicMatrix::Adjacency);
+    switch (spec.kind) {
     case IndexKind::HalfSum:
         return value(HalfSum(*matrix));
     case IndexKind::CombinatorialHalfSum: {
@@ -194,6 +199,10 @@ CellOrFailure Compute(const TMolecula& molecule, const IndexSpec& spec, Molecule
             return failed("the W matrix");
         return value(w->DiagSum(0));
     }
+    case IndexKind::Vertices:
+    case IndexKind::Edges:
+    case IndexKind::Randic:
+        break;
     case IndexKind::WalkOperator: {
         const auto r = CalcWalkOperator(values.Matrix(spec.walk[0]), values.Matrix(spec.walk[1]),
                                         values.Matrix(spec.walk[2]));
@@ -240,7 +249,11 @@ IndexRow CalcCataloguedRow(const TMolecula& molecule, const std::vector<Catalogu
             leaveEmpty("matrix:" + missing, column);
             continue;
         }
-        if (!values.Matrix(BasicMatrix::Adjacency) || !values.Matrix(BasicMatrix::Distance)) {
+        const bool fromGraphAlone = index.spec.kind == IndexKind::Vertices ||
+                                    index.spec.kind == IndexKind::Edges ||
+                                    index.spec.kind == IndexKind::Randic;
+        if (!fromGraphAlone &&
+            (!values.Matrix(BasicMatrix::Adjacency) || !values.Matrix(BasicMatrix::Distance))) {
             leaveEmpty("matrix:AD", column);
             continue;
         }
@@ -252,6 +265,9 @@ IndexRow CalcCataloguedRow(const TMolecula& molecule, const std::vector<Catalogu
         CellOrFailure cell = Compute(molecule, index.spec, values);
         if (auto* failure = std::get_if<std::string>(&cell))
             leaveEmpty("failed:" + *failure, column);
+        else if (const double* number = std::get_if<double>(&std::get<IndexCell>(cell));
+                 number && !std::isfinite(*number))
+            leaveEmpty("infinite", column);
         else
             row.cells.push_back(std::get<IndexCell>(std::move(cell)));
     }
@@ -262,6 +278,8 @@ IndexRow CalcCataloguedRow(const TMolecula& molecule, const std::vector<Catalogu
             row.notes.push_back(FormatMessage(messages::kIndexNo3D, name, columns));
         else if (reason == "nocoords")
             row.notes.push_back(FormatMessage(messages::kIndexNoCoordinates, name, columns));
+        else if (reason == "infinite")
+            row.notes.push_back(FormatMessage(messages::kIndexNotFinite, name, columns));
         else if (reason.rfind("matrix:", 0) == 0)
             row.notes.push_back(
                 FormatMessage(messages::kIndexNotComputed, name, columns, "the matrix " + reason.substr(7)));
