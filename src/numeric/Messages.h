@@ -55,6 +55,8 @@ inline constexpr const char* kNoLeadingCoefficient =
 
 // The index table: names that --indices or a request cannot take, and why a cell is empty.
 inline constexpr const char* kUnknownIndex = "Unknown index %s";
+inline constexpr const char* kUnknownWalkOperator =
+    "Unknown index %s: the walk operator takes three of AD, CON, DI, D3D, DE, CjDi, CjDe, CFDi, CFDe";
 inline constexpr const char* kIndexUnavailable = "Index %s can not be computed: %s";
 inline constexpr const char* kIndexNotConnected = "%s: %s left empty: the graph is not connected";
 inline constexpr const char* kIndexNoCoordinates = "%s: %s left empty: the molecule has no 3D coordinates";

@@ -307,6 +307,8 @@ std::vector<CataloguedIndex> CatalogueIndices(const IndexRequest& request) {
             if (name == index.name)
                 RaiseError(messages::kIndexUnavailable, name, index.reason);
         auto index = Parse(name);
+        if (!index && name.rfind("WO_", 0) == 0)
+            RaiseError(messages::kUnknownWalkOperator, name);
         if (!index)
             RaiseError(messages::kUnknownIndex, name);
         indices.push_back(std::move(*index));

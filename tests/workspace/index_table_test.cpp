@@ -246,7 +246,7 @@ TEST(IndexRequest, NamesItCannotTakeAreNamedInTheError) {
         {"W0_AD", "Unknown index W0_AD"},
         {"LM_poly_e1001", "Unknown index LM_poly_e1001"},
         {"WO_AD_DI", "Unknown index WO_AD_DI"},
-        {"WO_W3_DI_DE_AD", "Unknown index WO_W3_DI_DE_AD"},
+        {"WO_W3_DI_DE_AD", "Unknown index WO_W3_DI_DE_AD: the walk operator takes three of AD, CON"},
         {"LOVI", "Index LOVI can not be computed: Not available: LOVI names"},
         {"razinger", "Index razinger can not be computed: Not available"},
     };
