@@ -151,6 +151,19 @@ TEST_F(IndexTableTest, SamplesAgainstIndependentValues) {
     }
 }
 
+// The Hückel characteristic polynomial of naphthalene, x^10 - 11x^8 + 41x^6 - 65x^4 +
+// 43x^2 - 9, as chemical graph theory textbooks give it.
+TEST_F(IndexTableTest, NaphthalenesCharacteristicPolynomial) {
+    LoadSample("naphthalene");
+    std::vector<std::string> names;
+    for (int k = 1; k <= 11; ++k)
+        names.push_back("ad_poly_c" + std::to_string(k));
+    const IndexTable table = CalcIndexTable(workspace, {.names = names});
+    const double expected[] = {0, -11, 0, 41, 0, -65, 0, 43, 0, -9, 0};
+    for (int k = 1; k <= 11; ++k)
+        EXPECT_EQ(Number(table, "naphthalene", names[static_cast<size_t>(k - 1)]), expected[k - 1]) << k;
+}
+
 TEST_F(IndexTableTest, TwoFragmentsLeaveTheDistanceIndicesEmptyAndSayWhy) {
     LoadSample("ethene-water");
     const IndexTable table = CalcIndexTable(workspace, {.names = kEveryComputedIndex});
