@@ -94,11 +94,20 @@ std::string CsvField(const std::string& text) {
     return quoted + "\"";
 }
 
+// A field of tab-separated text: a tab or line break inside it would split the
+// spreadsheet's cell, so it becomes a blank.
+std::string TabField(std::string text) {
+    for (char& c : text)
+        if (c == '\t' || c == '\r' || c == '\n')
+            c = ' ';
+    return text;
+}
+
 std::string Joined(const std::vector<std::string>& fields, const char* separator, bool quote) {
     std::string text;
     const char* between = "";
     for (const std::string& field : fields) {
-        text += between + (quote ? CsvField(field) : field);
+        text += between + (quote ? CsvField(field) : TabField(field));
         between = separator;
     }
     return text;

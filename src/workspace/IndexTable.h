@@ -67,7 +67,8 @@ struct IndexTable {
 
 // The Indices command: every loaded molecule, in list order, read back from its work
 // file. Progress and cancellation go through the progress seam; a molecule whose work
-// file cannot be read gets a row of empty cells and a note.
+// file cannot be read gets a row of empty cells and a note. Raises the Error of
+// IndexColumns, before computing anything, for a name it cannot take.
 IndexTable CalcIndexTable(Workspace& workspace, const IndexRequest& request);
 
 // A cell as written in CSV and shown in the program: empty, the text, the count, or

@@ -289,3 +289,19 @@ TEST_F(IndexTableTest, ACancelRequestStopsTheTable) {
 
 } // namespace
 } // namespace grafida
+
+namespace grafida {
+namespace {
+
+TEST(IndexTableText, CsvQuotesAndTabTextKeepsOneCellPerField) {
+    IndexTable table;
+    table.columns = {{"molecule", "", ""}, {"vertices", "", ""}, {"wiener", "", ""}};
+    table.rows = {{std::string("a, \"b\"\tc"), 3, std::monostate{}}, {std::string("d"), 4, 1.0 / 3}};
+    EXPECT_EQ(IndexTableCsv(table),
+              "molecule,vertices,wiener\r\n\"a, \"\"b\"\"\tc\",3,\r\nd,4,0.3333333333\r\n");
+    EXPECT_EQ(IndexTableTabSeparated(table),
+              "molecule\tvertices\twiener\r\na, \"b\" c\t3\t\r\nd\t4\t0.3333333333\r\n");
+}
+
+} // namespace
+} // namespace grafida
