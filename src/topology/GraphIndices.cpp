@@ -1,10 +1,11 @@
 #include "topology/GraphIndices.h"
 
 #include "numeric/MatrixNames.h"
-#include "numeric/Polynomial.h"
+#include "numeric/Progress.h"
 #include "numeric/SymmetricEigen.h"
 #include "numeric/Vectors.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace grafida {
@@ -51,15 +52,57 @@ std::optional<TFLOATVEC> Eigenvalues(const TFLOATARRAY& matrix) {
 }
 } // namespace
 
+namespace {
+
+__extension__ typedef __int128 Exact;
+
+bool MultiplyAdd(Exact& sum, Exact a, Exact b) {
+    Exact product;
+    return !__builtin_mul_overflow(a, b, &product) && !__builtin_add_overflow(sum, product, &sum);
+}
+
+} // namespace
+
 std::optional<std::vector<double>> AdjacencyCharacteristicPolynomial(const TFLOATARRAY& adjacency) {
-    const auto roots = Eigenvalues(adjacency);
-    if (!roots)
-        return std::nullopt;
-    TFLOATVEC descending;
-    CharPolyFromRoots(*roots, descending);
-    std::vector<double> coefficients;
-    for (std::uint32_t k = 1; k <= descending.Count(); ++k)
-        coefficients.push_back(std::nearbyint(descending.Get(k)) + 0.0);
+    const auto n = static_cast<size_t>(adjacency.Rows());
+    // The nonzero entries of each row, which must be integers.
+    std::vector<std::vector<std::pair<size_t, Exact>>> rows(n);
+    for (size_t i = 0; i < n; ++i)
+        for (size_t j = 0; j < n; ++j) {
+            const double entry =
+                adjacency.Get(static_cast<std::int64_t>(i) + 1, static_cast<std::int64_t>(j) + 1);
+            if (entry == 0)
+                continue;
+            if (entry != std::nearbyint(entry) || std::fabs(entry) > 1e9)
+                return std::nullopt;
+            rows[i].emplace_back(j, static_cast<Exact>(entry));
+        }
+    // Faddeev-LeVerrier: M(1) = I; c(k) = -trace(A·M(k)) / k; M(k+1) = A·M(k) + c(k)·I.
+    std::vector<double> coefficients = {1.0};
+    std::vector<Exact> m(n * n, 0), am(n * n, 0);
+    for (size_t i = 0; i < n; ++i)
+        m[i * n + i] = 1;
+    for (size_t k = 1; k <= n; ++k) {
+        CheckCancelled();
+        std::fill(am.begin(), am.end(), 0);
+        Exact trace = 0;
+        for (size_t i = 0; i < n; ++i) {
+            for (const auto& [t, weight] : rows[i])
+                for (size_t j = 0; j < n; ++j)
+                    if (!MultiplyAdd(am[i * n + j], weight, m[t * n + j]))
+                        return std::nullopt;
+            if (__builtin_add_overflow(trace, am[i * n + i], &trace))
+                return std::nullopt;
+        }
+        if (trace % static_cast<Exact>(k) != 0)
+            return std::nullopt;
+        const Exact c = -trace / static_cast<Exact>(k);
+        coefficients.push_back(static_cast<double>(c));
+        for (size_t i = 0; i < n; ++i)
+            if (__builtin_add_overflow(am[i * n + i], c, &am[i * n + i]))
+                return std::nullopt;
+        std::swap(m, am);
+    }
     return coefficients;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Scalar indices of a molecular graph computed from its matrices: half sums, the
-// Szeged matrix and its IP, the characteristic polynomial of the adjacency matrix
-// and the molecular walk counts.
+// Szeged matrix, the characteristic polynomial of the adjacency matrix and the
+// extreme eigenvalues.
 
 #include "numeric/Arrays.h"
 
@@ -21,10 +21,10 @@ bool IsConnectedGraph(const TFLOATARRAY& distance);
 // i than to j; the diagonal is 0. Named with the distance matrix's prefix + "SZD".
 TFLOATARRAY SzegedMatrix(const TFLOATARRAY& distance);
 
-// The coefficients c(0) = 1, c(1), ..., c(n) of det(xI - A) = sum of c(k)·x^(n-k),
-// from the eigenvalues of the symmetric matrix A expanded by CharPolyFromRoots and
-// rounded to the nearest integer (an integer matrix has integer coefficients).
-// Nothing when the eigenvalues cannot be found.
+// The coefficients c(0) = 1, c(1), ..., c(n) of det(xI - A) = sum of c(k)·x^(n-k) of
+// an integer matrix A, exactly: Faddeev-LeVerrier in 128-bit integers, since expanding
+// the product of (x - eigenvalue) rounds wrongly from about 60 vertices on (the
+// buckyball). Nothing when an entry is not an integer or a number outgrows 128 bits.
 std::optional<std::vector<double>> AdjacencyCharacteristicPolynomial(const TFLOATARRAY& adjacency);
 
 // The largest and the smallest eigenvalue of a symmetric matrix; nothing when the

@@ -193,7 +193,9 @@ TEST(Cli, ChosenIndicesEqualTheIndicesCommandsTable) {
         workspace.molecules.Append(molecule.Name());
         files += " " + kSamples + sample + ".hin";
     }
-    const IndexTable table = CalcIndexTable(workspace, {.names = names});
+    IndexRequest request;
+    request.names = names;
+    const IndexTable table = CalcIndexTable(workspace, request);
 
     std::string list;
     for (const std::string& name : names)

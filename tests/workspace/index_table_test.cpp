@@ -21,6 +21,13 @@ using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using ::testing::HasSubstr;
 
+IndexRequest Request(std::vector<std::string> names, bool with3D = true) {
+    IndexRequest request;
+    request.names = std::move(names);
+    request.with3D = with3D;
+    return request;
+}
+
 std::vector<std::string> Names(const std::vector<IndexColumn>& columns) {
     std::vector<std::string> names;
     for (const IndexColumn& column : columns)
@@ -60,7 +67,7 @@ const std::vector<std::string> kEveryComputedIndex = {
 TEST_F(IndexTableTest, SamplesAgainstIndependentValues) {
     for (const char* sample : {"propane", "benzene", "cyclobutane"})
         LoadSample(sample);
-    const IndexTable table = CalcIndexTable(workspace, {.names = kEveryComputedIndex});
+    const IndexTable table = CalcIndexTable(workspace, Request(kEveryComputedIndex));
     EXPECT_TRUE(table.notes.empty());
     const struct {
         const char* molecule;
@@ -158,15 +165,29 @@ TEST_F(IndexTableTest, NaphthalenesCharacteristicPolynomial) {
     std::vector<std::string> names;
     for (int k = 1; k <= 11; ++k)
         names.push_back("ad_poly_c" + std::to_string(k));
-    const IndexTable table = CalcIndexTable(workspace, {.names = names});
+    const IndexTable table = CalcIndexTable(workspace, Request(names));
     const double expected[] = {0, -11, 0, 41, 0, -65, 0, 43, 0, -9, 0};
     for (int k = 1; k <= 11; ++k)
         EXPECT_EQ(Number(table, "naphthalene", names[static_cast<size_t>(k - 1)]), expected[k - 1]) << k;
 }
 
+// Large coefficients stay exact integers: those of the buckyball were checked with an
+// exact rational computation in Python; c2 = -edges, c5 = -2 × the twelve pentagons.
+TEST_F(IndexTableTest, TheBuckyballsCharacteristicPolynomialIsExact) {
+    LoadHin(std::string(GRAFIDA_TEST_DATA_DIR) + "/reference/molecules/buckminsterfullerene.hin");
+    const IndexTable table = CalcIndexTable(
+        workspace, Request({"ad_poly_c2", "ad_poly_c4", "ad_poly_c5", "ad_poly_c17", "ad_poly_c60"}));
+    const std::vector<IndexCell>& row = table.rows.at(0);
+    EXPECT_EQ(row.at(3), IndexCell(-90.0));
+    EXPECT_EQ(row.at(4), IndexCell(3825.0));
+    EXPECT_EQ(row.at(5), IndexCell(-24.0));
+    EXPECT_EQ(row.at(6), IndexCell(-3322759768.0));
+    EXPECT_EQ(row.at(7), IndexCell(-5660928.0));
+}
+
 TEST_F(IndexTableTest, TwoFragmentsLeaveTheDistanceIndicesEmptyAndSayWhy) {
     LoadSample("ethene-water");
-    const IndexTable table = CalcIndexTable(workspace, {.names = kEveryComputedIndex});
+    const IndexTable table = CalcIndexTable(workspace, Request(kEveryComputedIndex));
     for (const char* column : {"wiener", "comb_distance", "detour", "comb_detour", "IP_CjDi", "IP_CFDi",
                                "IP_SZD", "X_LM", "C_LM", "LM_poly_e0", "WO_AD_DI_AD"})
         EXPECT_TRUE(std::holds_alternative<std::monostate>(Cell(table, "ethene-water", column))) << column;
@@ -186,7 +207,7 @@ TEST_F(IndexTableTest, TwoFragmentsLeaveTheDistanceIndicesEmptyAndSayWhy) {
 TEST_F(IndexTableTest, MissingCoordinatesAndAnUnreadableWorkFileGiveEmptyCellsWithNotes) {
     LoadSample("propane");
     workspace.molecules.Append("vanished");
-    const IndexTable table = CalcIndexTable(workspace, {.names = {"wiener", "distance3d"}, .with3D = false});
+    const IndexTable table = CalcIndexTable(workspace, Request({"wiener", "distance3d"}, false));
     ASSERT_EQ(table.rows.size(), 2u);
     EXPECT_TRUE(std::holds_alternative<std::monostate>(Cell(table, "propane", "distance3d")));
     EXPECT_EQ(Number(table, "propane", "wiener"), 4);
@@ -265,7 +286,7 @@ TEST(IndexRequest, NamesItCannotTakeAreNamedInTheError) {
     };
     for (const auto& c : cases)
         EXPECT_THAT(testing::ErrorOf([&] {
-                        IndexColumns({.names = {"wiener", c.name}});
+                        IndexColumns(Request({"wiener", c.name}));
                     }),
                     HasSubstr(c.message))
             << c.name;
@@ -284,7 +305,7 @@ TEST_F(IndexTableTest, ACancelRequestStopsTheTable) {
     LoadSample("benzene");
     CancelAtOnce sink;
     ProgressSinkScope scope(sink);
-    EXPECT_THROW(CalcIndexTable(workspace, {.names = {"detour"}}), ComputationCancelled);
+    EXPECT_THROW(CalcIndexTable(workspace, Request({"detour"})), ComputationCancelled);
 }
 
 } // namespace
