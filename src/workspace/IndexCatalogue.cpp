@@ -179,7 +179,7 @@ std::optional<CataloguedIndex> Parse(const std::string& name) {
         return CataloguedIndex{{name, "W" + Text(*k) + " diagonal sum",
                                 "Diagonal sum of the W matrix of the adjacency matrix after " + Text(*k) +
                                     " steps with unit weights: the number of walks of length " + Text(*k) +
-                                    "; a count"},
+                                    "; a count (summed in single precision: rounded above 16777216)"},
                                {IndexKind::WalkCount, BasicMatrix::Adjacency, *k}};
     if (const auto walk = WalkOperatorOf(name)) {
         const auto& codes = BasicMatrixCodes();
