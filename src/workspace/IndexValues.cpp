@@ -216,76 +216,79 @@ CellOrFailure Compute(const TMolecula& molecule, const IndexSpec& spec, Molecule
 
 } // namespace
 
+namespace {
+
+// Why cells are empty: a message of the form "<molecule>: <columns> left empty: ...",
+// with what could not be computed where the message names it.
+struct EmptyReason {
+    const char* message;
+    std::string what;
+    bool operator==(const EmptyReason&) const = default;
+};
+
+EmptyReason NotComputed(std::string what) {
+    return {messages::kIndexNotComputed, std::move(what)};
+}
+
+// Why the index cannot be computed for this molecule before trying; nothing when it can.
+std::optional<EmptyReason> ReasonBeforeComputing(const TMolecula& molecule, const IndexSpec& spec,
+                                                 const MoleculeValues& values) {
+    const bool fromGraphAlone =
+        spec.kind == IndexKind::Vertices || spec.kind == IndexKind::Edges || spec.kind == IndexKind::Randic;
+    if (fromGraphAlone)
+        return std::nullopt;
+    const std::vector<BasicMatrix> needs = Needs(spec);
+    if (std::find(needs.begin(), needs.end(), BasicMatrix::Distance3D) != needs.end() && !values.Has3D())
+        return EmptyReason{molecule.HasCoordinates() ? messages::kIndexNo3D : messages::kIndexNoCoordinates,
+                           {}};
+    for (BasicMatrix which : {BasicMatrix::Adjacency, BasicMatrix::Distance})
+        if (!values.Matrix(which))
+            return NotComputed(std::string("the matrix ") + CodeOf(which));
+    for (BasicMatrix which : needs)
+        if (!values.Matrix(which))
+            return NotComputed(std::string("the matrix ") + CodeOf(which));
+    if (!values.Connected() && NeedsConnectedGraph(spec))
+        return EmptyReason{messages::kIndexNotConnected, {}};
+    return std::nullopt;
+}
+
+} // namespace
+
 IndexRow CalcCataloguedRow(const TMolecula& molecule, const std::vector<CataloguedIndex>& indices,
                            bool with3D) {
     IndexRow row;
     row.cells.push_back(molecule.Name());
     MoleculeValues values(molecule, indices, with3D);
-    // Column names by the note that explains their empty cells, in order of appearance.
-    std::vector<std::pair<std::string, std::string>> empty;
-    const auto leaveEmpty = [&](const std::string& note, const std::string& column) {
+    // The columns each reason left empty, reasons in order of appearance.
+    std::vector<std::pair<EmptyReason, std::string>> empty;
+    const auto leaveEmpty = [&](const EmptyReason& reason, const std::string& column) {
         row.cells.emplace_back();
-        for (auto& [text, columns] : empty)
-            if (text == note) {
+        for (auto& [known, columns] : empty)
+            if (known == reason) {
                 columns += ", " + column;
                 return;
             }
-        empty.emplace_back(note, column);
+        empty.emplace_back(reason, column);
     };
-    const std::string& name = molecule.Name();
     for (const CataloguedIndex& index : indices) {
-        const std::string& column = index.column.name;
-        const std::vector<BasicMatrix> needs = Needs(index.spec);
-        std::string missing;
-        for (BasicMatrix which : needs)
-            if (!values.Matrix(which) && missing.empty())
-                missing = CodeOf(which);
-        const bool needs3D = std::find(needs.begin(), needs.end(), BasicMatrix::Distance3D) != needs.end();
-        if (needs3D && !values.Has3D()) {
-            leaveEmpty(molecule.HasCoordinates() ? "no3d" : "nocoords", column);
-            continue;
-        }
-        if (!missing.empty()) {
-            leaveEmpty("matrix:" + missing, column);
-            continue;
-        }
-        const bool fromGraphAlone = index.spec.kind == IndexKind::Vertices ||
-                                    index.spec.kind == IndexKind::Edges ||
-                                    index.spec.kind == IndexKind::Randic;
-        if (!fromGraphAlone &&
-            (!values.Matrix(BasicMatrix::Adjacency) || !values.Matrix(BasicMatrix::Distance))) {
-            leaveEmpty("matrix:AD", column);
-            continue;
-        }
-        if (!values.Connected() && NeedsConnectedGraph(index.spec)) {
-            leaveEmpty("disconnected", column);
+        if (const auto reason = ReasonBeforeComputing(molecule, index.spec, values)) {
+            leaveEmpty(*reason, index.column.name);
             continue;
         }
         CheckCancelled();
         CellOrFailure cell = Compute(molecule, index.spec, values);
-        if (auto* failure = std::get_if<std::string>(&cell))
-            leaveEmpty("failed:" + *failure, column);
+        if (const auto* failure = std::get_if<std::string>(&cell))
+            leaveEmpty(NotComputed(*failure), index.column.name);
         else if (const double* number = std::get_if<double>(&std::get<IndexCell>(cell));
                  number && !std::isfinite(*number))
-            leaveEmpty("infinite", column);
+            leaveEmpty({messages::kIndexNotFinite, {}}, index.column.name);
         else
             row.cells.push_back(std::get<IndexCell>(std::move(cell)));
     }
-    for (const auto& [reason, columns] : empty) {
-        if (reason == "disconnected")
-            row.notes.push_back(FormatMessage(messages::kIndexNotConnected, name, columns));
-        else if (reason == "no3d")
-            row.notes.push_back(FormatMessage(messages::kIndexNo3D, name, columns));
-        else if (reason == "nocoords")
-            row.notes.push_back(FormatMessage(messages::kIndexNoCoordinates, name, columns));
-        else if (reason == "infinite")
-            row.notes.push_back(FormatMessage(messages::kIndexNotFinite, name, columns));
-        else if (reason.rfind("matrix:", 0) == 0)
-            row.notes.push_back(
-                FormatMessage(messages::kIndexNotComputed, name, columns, "the matrix " + reason.substr(7)));
-        else
-            row.notes.push_back(FormatMessage(messages::kIndexNotComputed, name, columns, reason.substr(7)));
-    }
+    for (const auto& [reason, columns] : empty)
+        row.notes.push_back(reason.what.empty()
+                                ? FormatMessage(reason.message, molecule.Name(), columns)
+                                : FormatMessage(reason.message, molecule.Name(), columns, reason.what));
     return row;
 }
 
