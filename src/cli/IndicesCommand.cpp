@@ -4,7 +4,6 @@
 #include "cli/MoleculeJobs.h"
 #include "numeric/Error.h"
 #include "workspace/IndexTable.h"
-#include "workspace/MoleculeIndices.h"
 
 #include <cstdio>
 
@@ -74,17 +73,6 @@ int RunIndices(const std::vector<std::string>& words) {
             const auto molecule = ReadMolecule(input, read);
             if (!molecule)
                 return false;
-            if (request.names.empty()) {
-                // The default columns: a molecule whose matrices cannot be built fails as a whole.
-                const auto indices = CalcMoleculeIndices(*molecule, request.with3D);
-                if (!indices)
-                    return false;
-                IndexRow row;
-                for (const Descriptor& descriptor : DescriptorTable(*indices))
-                    row.cells.push_back(descriptor.value);
-                output = RowAndNotes(row);
-                return true;
-            }
             output = RowAndNotes(CalcIndexRow(*molecule, request));
             return true;
         },

@@ -5,8 +5,10 @@
 #include "numeric/Progress.h"
 #include "workspace/IndexCatalogue.h"
 #include "workspace/IndexValues.h"
-#include "workspace/MoleculeIndices.h"
 #include "workspace/Workspace.h"
+
+#include <array>
+#include <charconv>
 
 namespace grafida {
 
@@ -33,20 +35,7 @@ std::vector<IndexColumn> IndexColumns(const IndexRequest& request) {
 }
 
 IndexRow CalcIndexRow(const TMolecula& molecule, const IndexRequest& request) {
-    if (!request.names.empty())
-        return CalcCataloguedRow(molecule, CatalogueIndices(request), request.with3D);
-    // The default columns keep the values batch tables have always held.
-    IndexRow row;
-    const auto indices = CalcMoleculeIndices(molecule, request.with3D);
-    if (!indices) {
-        row.cells.resize(IndexColumns(request).size());
-        row.cells.front() = molecule.Name();
-        row.notes.push_back(FormatMessage(messages::kIndicesNotComputed, molecule.Name()));
-        return row;
-    }
-    for (const Descriptor& descriptor : DescriptorTable(*indices))
-        row.cells.push_back(descriptor.value);
-    return row;
+    return CalcCataloguedRow(molecule, CatalogueIndices(request), request.with3D);
 }
 
 IndexTable CalcIndexTable(Workspace& workspace, const IndexRequest& request) {
@@ -70,17 +59,31 @@ IndexTable CalcIndexTable(Workspace& workspace, const IndexRequest& request) {
     return table;
 }
 
+namespace {
+std::string ShortestText(double value);
+}
+
 std::string FormatIndexCell(const IndexCell& cell) {
     struct {
         std::string operator()(std::monostate) const { return {}; }
         std::string operator()(const std::string& text) const { return text; }
         std::string operator()(int count) const { return std::to_string(count); }
-        std::string operator()(double value) const { return FormatC("%.10g", value); }
+        std::string operator()(double value) const { return ShortestText(value); }
     } format;
     return std::visit(format, cell);
 }
 
 namespace {
+
+// The shortest text that reads back as the same double: a table saved and read
+// again holds the numbers computed, to the last bit; "." whatever the locale.
+std::string ShortestText(double value) {
+    std::array<char, 64> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    if (error != std::errc{})
+        return FormatC("%.17g", value);
+    return std::string(buffer.data(), end);
+}
 
 std::string CsvField(const std::string& text) {
     if (text.find_first_of(",\"\r\n") == std::string::npos)

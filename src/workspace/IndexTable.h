@@ -72,7 +72,7 @@ struct IndexTable {
 IndexTable CalcIndexTable(Workspace& workspace, const IndexRequest& request);
 
 // A cell as written in CSV and shown in the program: empty, the text, the count, or
-// the value with enough digits ("%.10g") to read the same number back; "." whatever
+// the value in the shortest text that reads back as the same number; "." whatever
 // the locale.
 std::string FormatIndexCell(const IndexCell& cell);
 

@@ -12,6 +12,7 @@
 #include "workspace/WalkOptions.h"
 
 #include <cmath>
+#include <filesystem>
 #include <gmock/gmock.h>
 
 namespace grafida {
@@ -185,6 +186,22 @@ TEST_F(IndexTableTest, TheBuckyballsCharacteristicPolynomialIsExact) {
     EXPECT_EQ(row.at(7), IndexCell(-5660928.0));
 }
 
+// On a tree IP of the Cluj distance matrix is the hyper-Wiener index, n-octane's 210
+// (Randić, Chem. Phys. Lett. 211 (1993) 478). The Szeged distance matrix counts every
+// vertex nearer to i, not only those off the path, so it never falls below it; n-octane's
+// IP_SZD, 340, was counted by brute force in a separate script.
+TEST_F(IndexTableTest, OctanesClujAndSzegedIP) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(GRAFIDA_DATA_DIR) + "/samples/octanes"))
+        LoadHin(entry.path().string());
+    const IndexTable table = CalcIndexTable(workspace, Request({"IP_SZD", "IP_CjDi"}));
+    ASSERT_EQ(table.rows.size(), 18u);
+    for (const auto& row : table.rows)
+        EXPECT_GE(std::get<double>(row.at(3)), std::get<double>(row.at(4))) << FormatIndexCell(row.front());
+    EXPECT_EQ(Number(table, "octane", "IP_CjDi"), 210);
+    EXPECT_EQ(Number(table, "octane", "IP_SZD"), 340);
+}
+
 TEST_F(IndexTableTest, TwoFragmentsLeaveTheDistanceIndicesEmptyAndSayWhy) {
     LoadSample("ethene-water");
     const IndexTable table = CalcIndexTable(workspace, Request(kEveryComputedIndex));
@@ -319,9 +336,9 @@ TEST(IndexTableText, CsvQuotesAndTabTextKeepsOneCellPerField) {
     table.columns = {{"molecule", "", ""}, {"vertices", "", ""}, {"wiener", "", ""}};
     table.rows = {{std::string("a, \"b\"\tc"), 3, std::monostate{}}, {std::string("d"), 4, 1.0 / 3}};
     EXPECT_EQ(IndexTableCsv(table),
-              "molecule,vertices,wiener\r\n\"a, \"\"b\"\"\tc\",3,\r\nd,4,0.3333333333\r\n");
+              "molecule,vertices,wiener\r\n\"a, \"\"b\"\"\tc\",3,\r\nd,4,0.3333333333333333\r\n");
     EXPECT_EQ(IndexTableTabSeparated(table),
-              "molecule\tvertices\twiener\r\na, \"b\" c\t3\t\r\nd\t4\t0.3333333333\r\n");
+              "molecule\tvertices\twiener\r\na, \"b\" c\t3\t\r\nd\t4\t0.3333333333333333\r\n");
 }
 
 } // namespace
