@@ -70,8 +70,6 @@ inline constexpr const char* kIndexNotFinite =
     "%s: %s left empty: the value overflows a floating-point number";
 inline constexpr const char* kIndexWorkFileUnreadable =
     "%s: every index left empty: its work file could not be read";
-inline constexpr const char* kIndicesNotComputed =
-    "%s: every index left empty: the indices could not be computed";
 // Hints of the indices the selection dialog offers but the program can not compute.
 inline constexpr const char* kNoRazingerDefinition =
     "Not available: the elongation index has no single published formula to compute it from";
