@@ -1,17 +1,22 @@
 #include "app/CommandHandlers.h"
 
+#include "app/TFGetIng.h"
 #include "app/TFMain.h"
 #include "app/TFormBaseMatrices.h"
+#include "app/TFormIndexTable.h"
 #include "app/TFormMDIChild.h"
 #include "dlgpack/DlgPack.h"
 #include "numeric/Progress.h"
 #include "workspace/CommandTexts.h"
 #include "workspace/EigenvaluesCommand.h"
+#include "workspace/IndexTable.h"
+#include "workspace/IndexTableFiles.h"
 #include "workspace/LayerCommands.h"
 #include "workspace/MatrixOperationCommands.h"
 #include "workspace/MoleculeCommands.h"
 #include "workspace/WalkCommands.h"
 
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 
@@ -140,6 +145,21 @@ void PropertiesItemClick(TFMain& main) {
             return;
         RunProperties(main.CurrentWorkspace(),
                       PropertiesChoices{flags.testBit(0), flags.testBit(1), flags.testBit(2)});
+    });
+}
+
+void IndicesItemClick(TFMain& main) {
+    main.RunCommand([&] {
+        Workspace& workspace = main.CurrentWorkspace();
+        QBitArray flags(kIndexFlagCount);
+        std::vector<int> numbers;
+        std::vector<std::string> lines;
+        if (workspace.molecules.Count() == 0 || !GetIndices(workspace, &main, flags, numbers, lines))
+            return;
+        IndexTable table = CalcIndexTable(workspace, IndexRequestFromFlags(ToBools(flags), numbers, lines));
+        const auto open = main.MdiArea().findChildren<TFormIndexTable*>().size();
+        main.AddDocument(
+            new TFormIndexTable(main, std::move(table), IndexTableCaption(static_cast<int>(open))));
     });
 }
 

@@ -11,6 +11,8 @@ class TFMain;
 
 void BasematricesItemClick(TFMain& main);
 void PropertiesItemClick(TFMain& main);
+// Every ticked index of every loaded molecule, as one table window.
+void IndicesItemClick(TFMain& main);
 void WMatrixItemClick(TFMain& main);
 void WalkOperatorItemClick(TFMain& main);
 void LayerMatrixItemClick(TFMain& main);

@@ -1,6 +1,7 @@
 #include "app/TFGetIng.h"
 
 #include "app/TFWalkOpt.h"
+#include "workspace/IndexTable.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -41,7 +42,6 @@ const std::array<IndexGroup, 6>& IndexGroups() {
     return groups;
 }
 
-inline constexpr int kFlagCount = 24;
 inline constexpr int kElongationFlag = 1;
 inline constexpr int kWalkOperatorFlag = 23;
 inline constexpr int kConnectivityGroup = 0;
@@ -56,7 +56,7 @@ int IndexGroupOnShow() {
 }
 
 TFGetIng::TFGetIng(Workspace& workspace, int flagCount, QWidget* owner)
-    : QDialog(owner), workspace_(workspace), flags_(std::max(flagCount, kFlagCount)) {
+    : QDialog(owner), workspace_(workspace), flags_(std::max(flagCount, kIndexFlagCount)) {
     setObjectName(QStringLiteral("FGetIng"));
     setWindowTitle(QStringLiteral("Select indices"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
@@ -117,8 +117,10 @@ TFGetIng::TFGetIng(Workspace& workspace, int flagCount, QWidget* owner)
     filling_ = true;
     lbGrpInd_->setCurrentRow(groupOnShow, QItemSelectionModel::NoUpdate);
     filling_ = false;
-    if (owner)
+    if (owner) {
+        adjustSize(); // centred by its laid-out size, not the default one
         move(owner->window()->geometry().center() - rect().center());
+    }
 }
 
 TFGetIng::~TFGetIng() = default;
@@ -134,10 +136,18 @@ void TFGetIng::lbGrpIndClick() {
         groupOnShow = shownGroup_;
         const IndexGroup& group = IndexGroups()[static_cast<size_t>(shownGroup_)];
         for (size_t k = 0; k < group.indices.size(); ++k) {
+            const int flag = group.firstFlag + static_cast<int>(k);
             auto* item = new QListWidgetItem(QString::fromUtf8(group.indices[k]), cbLocInd_);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-            item->setCheckState(flags_.testBit(group.firstFlag + static_cast<int>(k)) ? Qt::Checked
-                                                                                      : Qt::Unchecked);
+            const std::string unavailable = IndexUnavailableReason(flag);
+            if (unavailable.empty()) {
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+            } else {
+                // Shown, so the user learns why it cannot be ticked.
+                item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+                item->setToolTip(QString::fromStdString(unavailable));
+                flags_.clearBit(flag);
+            }
+            item->setCheckState(flags_.testBit(flag) ? Qt::Checked : Qt::Unchecked);
         }
         spElong_->setVisible(shownGroup_ == kConnectivityGroup);
         btWalkDet_->setVisible(shownGroup_ == kWalkGroup);
@@ -150,7 +160,8 @@ void TFGetIng::cbLocIndClickCheck() {
     if (shownGroup_ >= 0) {
         const int first = IndexGroups()[static_cast<size_t>(shownGroup_)].firstFlag;
         for (int k = 0; k < cbLocInd_->count(); ++k)
-            flags_.setBit(first + k, cbLocInd_->item(k)->checkState() == Qt::Checked);
+            flags_.setBit(first + k, cbLocInd_->item(k)->checkState() == Qt::Checked &&
+                                         cbLocInd_->item(k)->flags().testFlag(Qt::ItemIsEnabled));
     }
     UpdateControls();
 }

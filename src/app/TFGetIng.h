@@ -16,6 +16,9 @@ class QSpinBox;
 
 namespace grafida::app {
 
+// The index flags the dialog returns (0..23).
+inline constexpr int kIndexFlagCount = 24;
+
 class TFGetIng final : public QDialog {
     Q_OBJECT
 public:
@@ -53,7 +56,8 @@ private:
     bool filling_ = false;
 };
 
-// Runs the dialog. lines is cleared first; on OK every flag is set from the dialog,
+// Runs the dialog. An index that cannot be computed is shown unticked and disabled,
+// its hint saying why. lines is cleared first; on OK every flag is set from the dialog,
 // the elongation value is appended to numbers and the walk option blocks to lines.
 bool GetIndices(Workspace& workspace, QWidget* owner, QBitArray& flags, std::vector<int>& numbers,
                 std::vector<std::string>& lines);

@@ -1,6 +1,7 @@
 #include "app/TFMain.h"
 
 #include "app/CommandHandlers.h"
+#include "app/ResultDocument.h"
 #include "app/StatusTools.h"
 #include "app/TFormMDIChild.h"
 #include "app/TFormMatrMng.h"
@@ -34,6 +35,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 
@@ -145,7 +147,8 @@ void TFMain::CreateActions() {
             [this] { BasematricesItemClick(*this); });
     command(MakeAction("PropertiesItem", "P&roperties ...", "Calculate some properties"),
             [this] { PropertiesItemClick(*this); });
-    MakeAction("IndicesItem", "Indices ...", "Calculate topological indices")->setEnabled(false);
+    command(MakeAction("IndicesItem", "Indices ...", "Calculate topological indices"),
+            [this] { IndicesItemClick(*this); });
     command(MakeAction("MatrixListItem", "&Matrix list ...",
                        "View matrices stored in memory and perform various operations on them"),
             [this] { ShowManager(new TFormMatrMng(*this)); });
@@ -192,12 +195,16 @@ void TFMain::CreateActions() {
     command(MakeAction("SaveItem", "&Save", "Save current file", QKeySequence(Qt::CTRL | Qt::Key_S)), [this] {
         if (auto* window = ActiveTextWindow())
             window->SaveText();
+        else if (auto* document = ActiveDocument())
+            document->SaveAs();
     });
     command(MakeAction("SaveAsItem", "Save &as ...", "Save current file with different name",
                        QKeySequence(Qt::CTRL | Qt::Key_A)),
             [this] {
                 if (auto* window = ActiveTextWindow())
                     window->SaveTextAs();
+                else if (auto* document = ActiveDocument())
+                    document->SaveAs();
             });
     command(MakeAction("CloseItem", "&Close", "Close current file", QKeySequence(Qt::CTRL | Qt::Key_F4)),
             [this] { CloseItemClick(); });
@@ -213,12 +220,23 @@ void TFMain::CreateActions() {
     };
     connect(MakeAction("CutItem", "Cu&t", "Cut|Cuts the selection and puts it on the Clipboard"),
             &QAction::triggered, this, onMemo(&QPlainTextEdit::cut));
+    // A table or a plot copies what it shows.
     connect(MakeAction("CopyItem", "&Copy", "Copy|Copies the selection and puts it on the Clipboard"),
-            &QAction::triggered, this, onMemo(&QPlainTextEdit::copy));
+            &QAction::triggered, this, [this, copy = onMemo(&QPlainTextEdit::copy)] {
+                if (auto* document = ActiveDocument())
+                    document->CopyToClipboard();
+                else
+                    copy();
+            });
     connect(MakeAction("PasteItem", "&Paste", "Paste|Inserts Clipboard contents"), &QAction::triggered, this,
             onMemo(&QPlainTextEdit::paste));
     connect(MakeAction("SelectAllItem", "Sellect &all", "Sellect all contents"), &QAction::triggered, this,
-            onMemo(&QPlainTextEdit::selectAll));
+            [this, selectAll = onMemo(&QPlainTextEdit::selectAll)] {
+                if (auto* document = ActiveDocument())
+                    document->SelectAll();
+                else
+                    selectAll();
+            });
     connect(MakeAction("FontsItem", "&Fonts ...", "Select font size type ..."), &QAction::triggered, this,
             [this] {
                 if (auto* window = ActiveTextWindow())
@@ -413,6 +431,29 @@ TFormMDIChild* TFMain::CreateTextWindow(const std::string& caption) {
     return child;
 }
 
+void TFMain::AddDocument(QWidget* document) {
+    // The size the document asked for, as far as the frame has room.
+    const QSize wanted = document->size();
+    QMdiSubWindow* window = mdiArea_->addSubWindow(document);
+    window->resize(wanted.boundedTo(mdiArea_->viewport()->size()));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(windowIcon());
+    connect(window, &QObject::destroyed, this,
+            [this] { QTimer::singleShot(0, this, [this] { UpdateActions(); }); });
+    connect(document, &QWidget::windowTitleChanged, this, [this] { UpdateWindowMenu(); });
+    document->show();
+    // Wholly inside the frame where it fits, so that its corner and buttons can be reached.
+    const QSize room = mdiArea_->viewport()->size();
+    window->move(std::clamp(window->x(), 0, std::max(0, room.width() - window->width())),
+                 std::clamp(window->y(), 0, std::max(0, room.height() - window->height())));
+    UpdateActions();
+}
+
+ResultDocument* TFMain::ActiveDocument() const {
+    QMdiSubWindow* window = mdiArea_->activeSubWindow();
+    return window ? dynamic_cast<ResultDocument*>(window->widget()) : nullptr;
+}
+
 bool TFMain::RunCommand(const std::function<void()>& command) {
     if (busy_)
         return false;
@@ -545,20 +586,26 @@ void TFMain::ArrangeIcons() {
 }
 
 void TFMain::UpdateActions() {
-    const bool child = ActiveTextWindow() != nullptr;
-    // The active text window's File menu stands in place of the main one; the
-    // hidden one's own New is hidden too, so that Ctrl+N has one meaning.
-    fileMenu_->menuAction()->setVisible(!child);
-    childFileMenu_->menuAction()->setVisible(child);
-    editMenu_->menuAction()->setVisible(child);
-    Action(QStringLiteral("NewItem"))->setVisible(!child);
-    Action(QStringLiteral("ChildNewItem"))->setVisible(child);
+    const bool text = ActiveTextWindow() != nullptr;
+    // A table or a plot brings the same File and Edit menus, with what applies to it.
+    const bool document = text || ActiveDocument() != nullptr;
+    // The active document's File menu stands in place of the main one; the hidden
+    // one's own New is hidden too, so that Ctrl+N has one meaning.
+    fileMenu_->menuAction()->setVisible(!document);
+    childFileMenu_->menuAction()->setVisible(document);
+    editMenu_->menuAction()->setVisible(document);
+    Action(QStringLiteral("NewItem"))->setVisible(!document);
+    Action(QStringLiteral("ChildNewItem"))->setVisible(document);
 
     for (QAction* action : commandActions_)
         action->setEnabled(!busy_);
     Action(QStringLiteral("SpeedButtonClose"))->setEnabled(!busy_ && closeButtonEnabled_);
-    for (const char* name : {"SaveItem", "SaveAsItem", "CloseItem", "CloseAllItem", "LoadMatricesItem"})
-        Action(QString::fromLatin1(name))->setEnabled(!busy_ && child);
+    for (const char* name : {"SaveItem", "SaveAsItem", "CloseItem", "CloseAllItem"})
+        Action(QString::fromLatin1(name))->setEnabled(!busy_ && document);
+    Action(QStringLiteral("LoadMatricesItem"))->setEnabled(!busy_ && text);
+    for (const char* name : {"CutItem", "PasteItem", "FontsItem"})
+        Action(QString::fromLatin1(name))->setEnabled(text || !document);
+    Action(QStringLiteral("IndicesItem"))->setEnabled(!busy_ && workspace_->molecules.Count() > 0);
     setAcceptDrops(!busy_ && !shuttingDown_);
 }
 

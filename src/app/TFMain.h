@@ -26,6 +26,7 @@ class QToolButton;
 
 namespace grafida::app {
 
+class ResultDocument;
 class StatusTools;
 class TFormMDIChild;
 
@@ -49,6 +50,10 @@ public:
     TFormMDIChild* ActiveTextWindow() const;
     // A new text window; commands print their results into one.
     TFormMDIChild* CreateTextWindow(const std::string& caption);
+    // Shows a result window that is not text (a table, a plot) as a document.
+    void AddDocument(QWidget* document);
+    // The active document when it is such a result window.
+    ResultDocument* ActiveDocument() const;
 
     // Runs a command: not while another one runs (false then), every command
     // disabled meanwhile, errors shown. Cancelled or failed, it leaves both stores

@@ -191,6 +191,7 @@ void TFormMolMng::DeleteClick() {
         if (i < molecules.Count() && molecules.IndexOf(name) >= 0)
             molecules.Delete(i);
     }
+    main_.UpdateActions(); // "Indices ..." needs a molecule
     FormActivate();
 }
 

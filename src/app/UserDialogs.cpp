@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace grafida::app {
@@ -41,6 +42,13 @@ public:
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(defaultSuffix);
+        // A name typed without extension takes that of the filter chosen, when it names one.
+        QObject::connect(
+            &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, defaultSuffix](const QString& filter) {
+                static const QRegularExpression firstPattern(QStringLiteral(R"(\(\*\.([A-Za-z0-9]+))"));
+                const QRegularExpressionMatch match = firstPattern.match(filter);
+                dialog.setDefaultSuffix(match.hasMatch() ? match.captured(1) : defaultSuffix);
+            });
         dialog.selectFile(proposedPath);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;

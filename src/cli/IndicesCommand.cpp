@@ -1,67 +1,67 @@
-// grafida-cli indices: one CSV row of descriptors per molecule.
+// grafida-cli indices: one CSV row of indices per molecule, through the index table
+// the program's Indices command uses, so both write the same columns and numbers.
 #include "cli/Commands.h"
 #include "cli/MoleculeJobs.h"
 #include "numeric/Error.h"
-#include "workspace/MoleculeIndices.h"
+#include "workspace/IndexTable.h"
 
 #include <cstdio>
-#include <variant>
 
 namespace grafida::cli {
 
 namespace {
 
-// Enough digits to read the same number back.
-std::string Number(double value) {
-    return FormatC("%.10g", value);
-}
-
-// A CSV field; quoted when it holds a comma, a quote or a line break.
-std::string Field(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
+std::vector<std::string> SplitList(const std::string& list) {
+    std::vector<std::string> names;
+    size_t start = 0;
+    while (start <= list.size()) {
+        size_t end = list.find(',', start);
+        if (end == std::string::npos)
+            end = list.size();
+        std::string name = list.substr(start, end - start);
+        while (!name.empty() && name.front() == ' ')
+            name.erase(0, 1);
+        while (!name.empty() && name.back() == ' ')
+            name.pop_back();
+        if (!name.empty())
+            names.push_back(name);
+        start = end + 1;
     }
-    return quoted + "\"";
+    return names;
 }
 
-std::string Cell(const Descriptor& descriptor) {
-    struct {
-        std::string operator()(std::monostate) const { return {}; }
-        std::string operator()(const std::string& text) const { return Field(text); }
-        std::string operator()(int count) const { return std::to_string(count); }
-        std::string operator()(double value) const { return Number(value); }
-    } format;
-    return std::visit(format, descriptor.value);
-}
-
-std::string Row(const MoleculeIndices& m) {
-    std::string row;
-    const char* separator = "";
-    for (const Descriptor& descriptor : DescriptorTable(m)) {
-        row += separator + Cell(descriptor);
-        separator = ",";
-    }
-    return row + "\n";
+// The task's output: the CSV line, then one line per note.
+std::string RowAndNotes(const IndexRow& row) {
+    std::string output = IndexCsvLine(row.cells) + "\n";
+    for (const std::string& note : row.notes)
+        output += note + "\n";
+    return output;
 }
 
 } // namespace
 
 int RunIndices(const std::vector<std::string>& words) {
-    const Arguments arguments(words, {"--jobs", "--timeout"}, {"--quiet", "--no-3d"});
+    const Arguments arguments(words, {"--jobs", "--timeout", "--indices"}, {"--quiet", "--no-3d"});
     const BatchOptions batch = ReadBatchOptions(arguments);
     const std::vector<std::string>& files = arguments.Operands();
+
+    IndexRequest request;
+    request.with3D = !batch.no3d;
+    if (const auto list = arguments.Value("--indices")) {
+        request.names = SplitList(*list);
+        if (request.names.empty())
+            throw UsageError("--indices needs at least one index name");
+    }
+    std::vector<IndexColumn> columns;
+    try {
+        columns = IndexColumns(request);
+    } catch (const GrafidaError& error) {
+        throw UsageError(error.what());
+    }
     if (files.empty())
         throw UsageError("indices needs at least one molecule file");
 
-    std::string header;
-    for (const char* column : MoleculeIndexColumns())
-        header += header.empty() ? column : std::string(",") + column;
-    std::printf("%s\n", header.c_str());
+    std::printf("%s\n", IndexCsvHeader(columns).c_str());
     std::fflush(stdout);
 
     int failed = 0;
@@ -73,14 +73,18 @@ int RunIndices(const std::vector<std::string>& words) {
             const auto molecule = ReadMolecule(input, read);
             if (!molecule)
                 return false;
-            const auto indices = CalcMoleculeIndices(*molecule, !batch.no3d);
-            if (!indices)
-                return false;
-            output = Row(*indices);
+            output = RowAndNotes(CalcIndexRow(*molecule, request));
             return true;
         },
-        [](std::size_t, const std::string& row) {
-            std::fwrite(row.data(), 1, row.size(), stdout);
+        [](std::size_t, const std::string& output) {
+            const size_t rowEnd = output.find('\n') + 1;
+            std::fwrite(output.data(), 1, rowEnd, stdout);
+            size_t start = rowEnd;
+            while (start < output.size()) {
+                const size_t end = output.find('\n', start);
+                std::fprintf(stderr, "grafida-cli: %s\n", output.substr(start, end - start).c_str());
+                start = end + 1;
+            }
             return true;
         });
     std::fflush(stdout);

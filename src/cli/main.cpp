@@ -20,11 +20,16 @@ Commands:
   eigen [--width W] [--decimals D] [--iterations N] [--error E] [--formatted] FILE.M [NAME...]
       Eigenvalues and eigenvectors of the named matrices of an .M file (all
       square ones by default), as the Eigenvalues command prints them.
-  indices FILE...
+  indices [--indices LIST] FILE...
       One CSV row per molecule: vertices, edges, Randic index, Wiener index,
       half sums of the combinatorial distance, detour, combinatorial detour and
       3D distance matrices, the Cluj indices IP and IE, and the extreme
       eigenvalues of the adjacency matrix.
+      --indices LIST  these columns instead (comma-separated names, after
+                 molecule, vertices and edges), e.g. wiener,randic,ad_poly;
+                 the names are listed in the README. An index that cannot
+                 be computed for a molecule leaves its cell empty and says
+                 why on standard error.
 
 Options of matrices and indices:
   --jobs N       molecules computed in parallel (default: the number of cores)

@@ -42,6 +42,10 @@ inline constexpr const char* kNoRecord = "Can not read molecule file %s: it hold
 inline constexpr const char* kCannotReadProperties = "Can't read properties from %s";
 inline constexpr const char* kCannotReadMatrix = "Can't read matrix from %s file";
 inline constexpr const char* kCannotWriteSettings = "Can't write settings file %s";
+// The index table's matrix file and plot: a missing number is left out, never made up.
+inline constexpr const char* kIndexRowsLeftOut = "%s left out of %s: an index of it could not be computed";
+inline constexpr const char* kNoCompleteIndexRow = "No molecule has every index: %s was not written";
+inline constexpr const char* kPlotLeftOut = "Left out, an index could not be computed: %s";
 inline constexpr const char* kMassFileMissing = "MASS DATA FILE IS MISSING OR NOT IN CURRENT DIRECTORY";
 inline constexpr const char* kChargesFileMissing = "CHARGES DATA FILE IS MISSING OR NOT IN CURRENT DIRECTORY";
 
@@ -56,5 +60,27 @@ inline constexpr const char* kAllCoefficientsZero = "System %s has all coeficien
 inline constexpr const char* kConstantPolynomial = "System %s has a constant polynomial, no roots";
 inline constexpr const char* kNoLeadingCoefficient =
     "System %s has a zero coefficient of the highest power, no roots";
+
+// The index table: names that --indices or a request cannot take, and why a cell is empty.
+inline constexpr const char* kUnknownIndex = "Unknown index %s";
+inline constexpr const char* kUnknownWalkOperator =
+    "Unknown index %s: the walk operator takes three of AD, CON, DI, D3D, DE, CjDi, CjDe, CFDi, CFDe";
+inline constexpr const char* kIndexUnavailable = "Index %s can not be computed: %s";
+inline constexpr const char* kIndexNotConnected = "%s: %s left empty: the graph is not connected";
+inline constexpr const char* kIndexNoCoordinates = "%s: %s left empty: the molecule has no 3D coordinates";
+inline constexpr const char* kIndexNo3D = "%s: %s left empty: 3D distances were not asked for";
+inline constexpr const char* kIndexNotComputed = "%s: %s left empty: %s could not be computed";
+inline constexpr const char* kIndexNotFinite =
+    "%s: %s left empty: the value overflows a floating-point number";
+inline constexpr const char* kIndexWorkFileUnreadable =
+    "%s: every index left empty: its work file could not be read";
+// Hints of the indices the selection dialog offers but the program can not compute.
+inline constexpr const char* kNoRazingerDefinition =
+    "Not available: the elongation index has no single published formula to compute it from";
+inline constexpr const char* kNoDsiDefinition = "Not available: DSI has no single published definition";
+inline constexpr const char* kNoExtendedDefinition =
+    "Not available: several published matrix families are called extended matrices";
+inline constexpr const char* kNoLoviDefinition =
+    "Not available: LOVI names a family of local vertex invariants, not one index";
 
 } // namespace grafida::messages

@@ -1,46 +1,41 @@
 #include "workspace/IndexTable.h"
 
 #include "numeric/Error.h"
+#include "numeric/Messages.h"
 #include "numeric/Progress.h"
-#include "workspace/MoleculeIndices.h"
+#include "workspace/IndexCatalogue.h"
+#include "workspace/IndexValues.h"
 #include "workspace/Workspace.h"
+
+#include <array>
+#include <charconv>
 
 namespace grafida {
 
-// First version: the default columns only; the index definitions follow.
-
-IndexRequest IndexRequestFromFlags(const std::vector<bool>&, const std::vector<int>& numbers,
+IndexRequest IndexRequestFromFlags(const std::vector<bool>& flags, const std::vector<int>& numbers,
                                    const std::vector<std::string>& lines) {
     IndexRequest request;
     if (!numbers.empty())
         request.elongation = numbers.front();
     request.walkLines = lines;
+    // Never empty: an empty list asks for the default columns.
+    request.names = {"vertices", "edges"};
+    for (size_t flag = 0; flag < flags.size(); ++flag)
+        if (flags[flag])
+            for (std::string& name : IndexNamesOfFlag(static_cast<int>(flag), lines))
+                request.names.push_back(std::move(name));
     return request;
 }
 
-std::string IndexUnavailableReason(int) {
-    return {};
-}
-
-std::vector<IndexColumn> IndexColumns(const IndexRequest&) {
-    std::vector<IndexColumn> columns;
-    for (const char* name : MoleculeIndexColumns())
-        columns.push_back({name, name, {}});
+std::vector<IndexColumn> IndexColumns(const IndexRequest& request) {
+    std::vector<IndexColumn> columns = {{"molecule", "Molecule", "The molecule's name"}};
+    for (CataloguedIndex& index : CatalogueIndices(request))
+        columns.push_back(std::move(index.column));
     return columns;
 }
 
 IndexRow CalcIndexRow(const TMolecula& molecule, const IndexRequest& request) {
-    IndexRow row;
-    const auto indices = CalcMoleculeIndices(molecule, request.with3D);
-    if (!indices) {
-        row.cells.resize(IndexColumns(request).size());
-        row.cells.front() = molecule.Name();
-        row.notes.push_back(molecule.Name() + ": the indices could not be computed");
-        return row;
-    }
-    for (const Descriptor& descriptor : DescriptorTable(*indices))
-        row.cells.push_back(descriptor.value);
-    return row;
+    return CalcCataloguedRow(molecule, CatalogueIndices(request), request.with3D);
 }
 
 IndexTable CalcIndexTable(Workspace& workspace, const IndexRequest& request) {
@@ -55,7 +50,7 @@ IndexTable CalcIndexTable(Workspace& workspace, const IndexRequest& request) {
         } else {
             row.cells.resize(table.columns.size());
             row.cells.front() = name;
-            row.notes.push_back(name + ": its work file could not be read");
+            row.notes.push_back(FormatMessage(messages::kIndexWorkFileUnreadable, name));
         }
         table.rows.push_back(std::move(row.cells));
         table.notes.insert(table.notes.end(), row.notes.begin(), row.notes.end());
@@ -64,17 +59,31 @@ IndexTable CalcIndexTable(Workspace& workspace, const IndexRequest& request) {
     return table;
 }
 
+namespace {
+std::string ShortestText(double value);
+}
+
 std::string FormatIndexCell(const IndexCell& cell) {
     struct {
         std::string operator()(std::monostate) const { return {}; }
         std::string operator()(const std::string& text) const { return text; }
         std::string operator()(int count) const { return std::to_string(count); }
-        std::string operator()(double value) const { return FormatC("%.10g", value); }
+        std::string operator()(double value) const { return ShortestText(value); }
     } format;
     return std::visit(format, cell);
 }
 
 namespace {
+
+// The shortest text that reads back as the same double: a table saved and read
+// again holds the numbers computed, to the last bit; "." whatever the locale.
+std::string ShortestText(double value) {
+    std::array<char, 64> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    if (error != std::errc{})
+        return FormatC("%.17g", value);
+    return std::string(buffer.data(), end);
+}
 
 std::string CsvField(const std::string& text) {
     if (text.find_first_of(",\"\r\n") == std::string::npos)
@@ -88,27 +97,55 @@ std::string CsvField(const std::string& text) {
     return quoted + "\"";
 }
 
-std::string Joined(const IndexTable& table, const char* separator, bool quote) {
+// A field of tab-separated text: a tab or line break inside it would split the
+// spreadsheet's cell, so it becomes a blank.
+std::string TabField(std::string text) {
+    for (char& c : text)
+        if (c == '\t' || c == '\r' || c == '\n')
+            c = ' ';
+    return text;
+}
+
+std::string Joined(const std::vector<std::string>& fields, const char* separator, bool quote) {
     std::string text;
     const char* between = "";
-    for (const IndexColumn& column : table.columns) {
-        text += between + (quote ? CsvField(column.name) : column.name);
+    for (const std::string& field : fields) {
+        text += between + (quote ? CsvField(field) : TabField(field));
         between = separator;
-    }
-    text += "\r\n";
-    for (const auto& row : table.rows) {
-        between = "";
-        for (const IndexCell& cell : row) {
-            const std::string field = FormatIndexCell(cell);
-            text += between + (quote ? CsvField(field) : field);
-            between = separator;
-        }
-        text += "\r\n";
     }
     return text;
 }
 
+std::vector<std::string> ColumnNames(const std::vector<IndexColumn>& columns) {
+    std::vector<std::string> names;
+    for (const IndexColumn& column : columns)
+        names.push_back(column.name);
+    return names;
+}
+
+std::vector<std::string> CellTexts(const std::vector<IndexCell>& cells) {
+    std::vector<std::string> texts;
+    for (const IndexCell& cell : cells)
+        texts.push_back(FormatIndexCell(cell));
+    return texts;
+}
+
+std::string Joined(const IndexTable& table, const char* separator, bool quote) {
+    std::string text = Joined(ColumnNames(table.columns), separator, quote) + "\r\n";
+    for (const auto& row : table.rows)
+        text += Joined(CellTexts(row), separator, quote) + "\r\n";
+    return text;
+}
+
 } // namespace
+
+std::string IndexCsvHeader(const std::vector<IndexColumn>& columns) {
+    return Joined(ColumnNames(columns), ",", true);
+}
+
+std::string IndexCsvLine(const std::vector<IndexCell>& cells) {
+    return Joined(CellTexts(cells), ",", true);
+}
 
 std::string IndexTableCsv(const IndexTable& table) {
     return Joined(table, ",", true);

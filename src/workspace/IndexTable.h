@@ -67,17 +67,22 @@ struct IndexTable {
 
 // The Indices command: every loaded molecule, in list order, read back from its work
 // file. Progress and cancellation go through the progress seam; a molecule whose work
-// file cannot be read gets a row of empty cells and a note.
+// file cannot be read gets a row of empty cells and a note. Raises the Error of
+// IndexColumns, before computing anything, for a name it cannot take.
 IndexTable CalcIndexTable(Workspace& workspace, const IndexRequest& request);
 
 // A cell as written in CSV and shown in the program: empty, the text, the count, or
-// the value with enough digits ("%.10g") to read the same number back; "." whatever
+// the value in the shortest text that reads back as the same number; "." whatever
 // the locale.
 std::string FormatIndexCell(const IndexCell& cell);
 
 // The table as CSV (header line, then one line per row; CR LF line ends), as
 // tab-separated text for the clipboard.
 std::string IndexTableCsv(const IndexTable& table);
+// One line of that CSV without its line end: the header, or a row (for writers
+// that stream rows as they come, like grafida-cli).
+std::string IndexCsvHeader(const std::vector<IndexColumn>& columns);
+std::string IndexCsvLine(const std::vector<IndexCell>& cells);
 std::string IndexTableTabSeparated(const IndexTable& table);
 
 } // namespace grafida

@@ -4,6 +4,8 @@
 #include "numeric/NumberText.h"
 #include "support/RecordingReporter.h"
 #include "topology/BasicMatrices.h"
+#include "workspace/IndexTable.h"
+#include "workspace/Workspace.h"
 
 #include <algorithm>
 #include <array>
@@ -175,6 +177,58 @@ TEST(Cli, IndicesOfPropaneAndBenzeneByHand) {
         EXPECT_NEAR(Field(c.row, c.column), c.value, 1e-9) << c.column;
 }
 
+TEST(Cli, ChosenIndicesEqualTheIndicesCommandsTable) {
+    const std::vector<std::string> names = {"randic",     "wiener",      "IP_SZD",      "ad_poly",   "C_LM",
+                                            "layer_poly", "walk_counts", "WO_DI_DE_AD", "distance3d"};
+    const char* samples[] = {"propane", "benzene", "cyclobutane", "ethene-water"};
+    ScratchDir dir;
+    Workspace workspace{
+        SettingsLocation{dir.file("bin"), dir.file("config"), [](const std::string&) { return false; }}};
+    workspace.settings.WorkDir = dir.path().string();
+    std::string files;
+    for (const char* sample : samples) {
+        TMolecula molecule;
+        ASSERT_TRUE(molecule.LoadFromHIN(kSamples + sample + ".hin"));
+        ASSERT_TRUE(molecule.SaveToFile(workspace.WorkFilePath(molecule.Name())));
+        workspace.molecules.Append(molecule.Name());
+        files += " " + kSamples + sample + ".hin";
+    }
+    IndexRequest request;
+    request.names = names;
+    const IndexTable table = CalcIndexTable(workspace, request);
+
+    std::string list;
+    for (const std::string& name : names)
+        list += (list.empty() ? "" : ",") + name;
+    const CliRun run = Cli("indices --quiet --indices " + list + files, dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    // The same text; the program's file ends its lines with CR LF.
+    std::string csv = IndexTableCsv(table);
+    for (size_t at; (at = csv.find("\r\n")) != std::string::npos;)
+        csv.erase(at, 1);
+    EXPECT_EQ(run.out, csv);
+    ASSERT_EQ(table.notes.size(), 1u);
+    EXPECT_EQ(run.err, "grafida-cli: " + table.notes[0] + "\n");
+}
+
+TEST(Cli, IndicesItCannotTakeAreUsageErrors) {
+    ScratchDir dir;
+    const struct {
+        const char* list;
+        const char* message;
+    } cases[] = {
+        {"wiener,bogus", "Unknown index bogus"},
+        {"DSI", "Index DSI can not be computed"},
+        {",", "--indices needs at least one index name"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Cli(std::string("indices --indices ") + c.list + Samples({"propane"}), dir);
+        EXPECT_EQ(run.status, 2) << c.list;
+        EXPECT_EQ(run.out, "") << c.list;
+        EXPECT_THAT(run.err, ::testing::HasSubstr(c.message)) << c.list;
+    }
+}
+
 TEST(Cli, BadInputsFailAloneAndGoodOnesAreStillWritten) {
     ScratchDir dir;
     const std::string corrupt = dir.write("corrupt.hin", "atom 1 - C CT - 0 0 0 0 2 7 s\n");
@@ -198,8 +252,12 @@ TEST(Cli, OutputDoesNotDependOnTheNumberOfJobs) {
     const CliRun one = Cli("indices --jobs 1" + inputs, dir);
     const CliRun two = Cli("indices --jobs 2" + inputs, dir);
     ASSERT_EQ(one.status, 0) << one.err;
-    EXPECT_EQ(one.err, ""); // no progress bar when standard error is not a terminal
+    // No progress bar when standard error is not a terminal: only the note of the
+    // two fragments' distance indices, left empty.
+    EXPECT_EQ(one.err, "grafida-cli: ethene-water: wiener, comb_distance, detour, comb_detour, IP_CjDi, "
+                       "IP_CjDe, IP_CFDi, IP_CFDe left empty: the graph is not connected\n");
     EXPECT_EQ(one.out, two.out);
+    EXPECT_EQ(one.err, two.err);
     const CliRun matricesOne = Cli("matrices --formatted --jobs 1" + inputs, dir);
     const CliRun matricesTwo = Cli("matrices --formatted --jobs 2" + inputs, dir);
     EXPECT_EQ(matricesOne.out, matricesTwo.out);
