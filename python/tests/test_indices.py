@@ -107,3 +107,14 @@ def test_a_german_locale_changes_nothing(inputs):
     finally:
         locale.setlocale(locale.LC_ALL, previous)
     pandas.testing.assert_frame_equal(got, expected)
+
+
+def test_chosen_columns_equal_the_cli_with_indices(cli, inputs):
+    chosen = ["wiener", "ad_poly", "randic"]
+    expected = pandas.read_csv(io.StringIO(cli("indices", "--quiet", "--indices", ",".join(chosen), *inputs)))
+    with pytest.warns(grafida.GrafidaWarning, match="ethene-water: wiener left empty"):
+        got = grafida.indices(inputs, columns=chosen)
+    assert_frames_equal(got, expected)
+    assert list(got.columns) == grafida.index_columns(chosen)
+    with pytest.raises(grafida.Error, match="Unknown index bogus"):
+        grafida.indices(inputs, columns=["wiener", "bogus"])
