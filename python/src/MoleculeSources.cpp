@@ -1,6 +1,5 @@
 #include "MoleculeSources.h"
 
-#include "CollectingReporter.h"
 #include "Errors.h"
 #include "TaskThreads.h"
 #include "numeric/Messages.h"
@@ -10,62 +9,11 @@
 
 namespace grafida::python {
 
-namespace {
-
-// Letter case does not make two names different, as in the program's molecule list.
-std::string NameKey(std::string_view name) {
-    std::string lower(name);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
-
-// The work file's round trip in memory, as the program makes it before every command.
-std::optional<TMolecula> ThroughWorkFileText(const TMolecula& read, Keep keep) {
-    const auto text = read.SaveToText();
-    if (!text)
-        return std::nullopt;
-    TMolecula molecule;
-    if (!molecule.LoadFromText(*text, read.Name() + ".TOP"))
-        return std::nullopt;
-    if (keep == Keep::Properties)
-        molecule.Properties = read.Properties;
-    return molecule;
-}
-
-} // namespace
-
 std::vector<MoleculeInput> FileExpander::Expand(const std::string& path) {
     std::vector<MoleculeInput> inputs;
-    const auto format = MoleculeFormatOfFile(path).value_or(MoleculeFormat::Hin);
-    if (format == MoleculeFormat::Hin) {
-        const std::string name = MoleculeNameOfFile(path);
-        taken_.insert(NameKey(name));
-        inputs.push_back({path, format, std::nullopt, name, path});
-        return inputs;
-    }
     std::vector<std::string> messages;
-    CollectingReporter reporter(messages);
-    const ReporterScope scope(reporter);
-    bool read = ScanMoleculeRecords(path, format, [&](const MoleculeRecord& record, std::string_view) {
-        const std::string name =
-            UniqueMoleculeName(RecordMoleculeName(record, path, format),
-                               [&](std::string_view n) { return taken_.contains(NameKey(n)); });
-        taken_.insert(NameKey(name));
-        inputs.push_back({path, format, record, name, path + " record " + std::to_string(record.number)});
-        return true;
-    });
-    if (read && inputs.empty()) {
-        ReportEmptyMoleculeFile(path);
-        read = false;
-    }
-    if (!read)
+    if (!expander_.Expand(path, inputs, messages))
         throw Failure(JoinedMessages(messages));
-    if (!prepared_) {
-        PrepareRecordReading();
-        prepared_ = true;
-    }
     return inputs;
 }
 
@@ -81,22 +29,7 @@ std::vector<MoleculeInput> ExpandFiles(const std::vector<std::string>& paths) {
 
 std::optional<TMolecula> ReadInput(const MoleculeInput& input, const MoleculeReadOptions& options,
                                    Keep keep) {
-    if (!input.record) {
-        TMolecula read;
-        if (!read.LoadFromHIN(input.file))
-            return std::nullopt;
-        return ThroughWorkFileText(read, keep);
-    }
-    const auto text = ReadRecordText(input.file, *input.record);
-    if (!text && !input.record->tooLarge) {
-        ShowError(messages::kCannotReadMoleculeFile, input.file);
-        return std::nullopt;
-    }
-    const auto read = ReadMoleculeRecord(text.value_or(std::string()), input.format, *input.record,
-                                         input.file, input.name, options);
-    if (!read)
-        return std::nullopt;
-    return ThroughWorkFileText(*read, keep);
+    return ReadMoleculeInput(input, options, keep == Keep::Properties);
 }
 
 std::optional<TMolecula> ReadSmiles(const std::string& smiles, const std::string& name,
@@ -121,7 +54,7 @@ std::optional<TMolecula> ReadSmiles(const std::string& smiles, const std::string
     const auto read = ReadMoleculeRecord(smiles, MoleculeFormat::Smiles, record, source, chosen, options);
     if (!read)
         return std::nullopt;
-    return ThroughWorkFileText(*read, keep);
+    return ThroughWorkFileText(*read, keep == Keep::Properties);
 }
 
 } // namespace grafida::python

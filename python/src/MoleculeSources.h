@@ -5,25 +5,13 @@
 
 #include "molecule/Molecula.h"
 #include "molecule/MoleculeFiles.h"
+#include "workspace/MoleculeInputs.h"
 
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
 namespace grafida::python {
-
-// One molecule to read: a .HIN file (a file of another extension is read as one
-// too), or one record of a file of records.
-struct MoleculeInput {
-    std::string file;
-    MoleculeFormat format = MoleculeFormat::Hin;
-    std::optional<MoleculeRecord> record;
-    // The molecule's name: a .HIN file's own; a record's made unique within the batch.
-    std::string name;
-    // How messages name the input: the file, with the record's number for a record.
-    std::string label;
-};
 
 // The molecules of files, in order; record names made unique across all files one
 // expander was given, as grafida-cli makes them unique within a run.
@@ -34,10 +22,7 @@ public:
     std::vector<MoleculeInput> Expand(const std::string& path);
 
 private:
-    // The names taken so far, in lower case: letter case does not make two names
-    // different, as in the program's molecule list.
-    std::set<std::string> taken_;
-    bool prepared_ = false;
+    MoleculeFileExpander expander_;
 };
 
 std::vector<MoleculeInput> ExpandFiles(const std::vector<std::string>& paths);

@@ -1,7 +1,7 @@
 #include "TaskThreads.h"
 
-#include "CollectingReporter.h"
 #include "Errors.h"
+#include "numeric/CollectingReporter.h"
 #include "numeric/Progress.h"
 #include "numeric/Reporter.h"
 

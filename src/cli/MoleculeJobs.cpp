@@ -2,6 +2,7 @@
 
 #include "cli/ParallelRunner.h"
 #include "cli/TerminalProgress.h"
+#include "numeric/CollectingReporter.h"
 #include "numeric/Messages.h"
 #include "numeric/NumberText.h"
 #include "numeric/Reporter.h"
@@ -9,106 +10,26 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <set>
 #include <thread>
 
 namespace grafida::cli {
 
-namespace {
-
-// Collects the messages of a task (run in a child process) or of a file's scan.
-class CollectingReporter final : public Reporter {
-public:
-    explicit CollectingReporter(std::vector<std::string>& messages) : messages_(messages) {}
-    void Error(const std::string& text) override { messages_.push_back(text); }
-    void Inform(const std::string& text) override { messages_.push_back(text); }
-    Answer Ask(const std::string& text, Question kind) override {
-        messages_.push_back(text);
-        return kind == Question::YesNo ? Answer::No : Answer::Cancel;
-    }
-
-private:
-    std::vector<std::string>& messages_;
-};
-
-} // namespace
-
 std::vector<MoleculeInput> ExpandMoleculeFiles(const std::vector<std::string>& files, int& failed) {
     std::vector<MoleculeInput> inputs;
-    // Record names are made unique among all molecules of the run; letter case does
-    // not make two names different, as in the program's molecule list.
-    std::set<std::string> taken;
-    const auto key = [](std::string_view name) {
-        std::string lower(name);
-        for (char& c : lower)
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c - 'A' + 'a');
-        return lower;
-    };
+    MoleculeFileExpander expander;
     for (const std::string& file : files) {
-        const auto format = MoleculeFormatOfFile(file).value_or(MoleculeFormat::Hin);
-        if (format == MoleculeFormat::Hin) {
-            const std::string name = MoleculeNameOfFile(file);
-            taken.insert(key(name));
-            inputs.push_back({file, format, std::nullopt, name, file});
-            continue;
-        }
         std::vector<std::string> messages;
-        CollectingReporter reporter(messages);
-        ReporterScope scope(reporter);
-        const size_t before = inputs.size();
-        bool read = ScanMoleculeRecords(file, format, [&](const MoleculeRecord& record, std::string_view) {
-            const std::string name =
-                UniqueMoleculeName(RecordMoleculeName(record, file, format),
-                                   [&](std::string_view n) { return taken.contains(key(n)); });
-            taken.insert(key(name));
-            inputs.push_back({file, format, record, name, file + " record " + std::to_string(record.number)});
-            return true;
-        });
-        if (read && inputs.size() == before) {
-            ReportEmptyMoleculeFile(file);
-            read = false;
-        }
+        const bool read = expander.Expand(file, inputs, messages);
         for (const auto& message : messages)
             std::fprintf(stderr, "grafida-cli: %s: %s\n", file.c_str(), message.c_str());
         if (!read)
             ++failed;
     }
-    const bool anyRecord = std::any_of(inputs.begin(), inputs.end(),
-                                       [](const MoleculeInput& input) { return input.record.has_value(); });
-    if (anyRecord)
-        PrepareRecordReading();
     return inputs;
 }
 
-namespace {
-
-// The work file's round trip in memory: the text the program would write, read back.
-std::optional<TMolecula> ThroughWorkFileText(const TMolecula& read) {
-    const auto text = read.SaveToText();
-    if (!text)
-        return std::nullopt;
-    TMolecula molecule;
-    if (!molecule.LoadFromText(*text, read.Name() + ".TOP"))
-        return std::nullopt;
-    return molecule;
-}
-
-} // namespace
-
 std::optional<TMolecula> ReadMolecule(const MoleculeInput& input, const MoleculeReadOptions& options) {
-    if (!input.record)
-        return ReadMolecule(input.file);
-    const auto text = ReadRecordText(input.file, *input.record);
-    if (!text && !input.record->tooLarge) {
-        ShowError(messages::kCannotReadMoleculeFile, input.file);
-        return std::nullopt;
-    }
-    const auto read = ReadMoleculeRecord(text.value_or(std::string()), input.format, *input.record,
-                                         input.file, input.name, options);
-    if (!read)
-        return std::nullopt;
-    return ThroughWorkFileText(*read);
+    return ReadMoleculeInput(input, options);
 }
 
 std::optional<TMolecula> ReadMolecule(const std::string& hinFile, const std::string& workDir) {
@@ -125,10 +46,7 @@ std::optional<TMolecula> ReadMolecule(const std::string& hinFile, const std::str
 }
 
 std::optional<TMolecula> ReadMolecule(const std::string& hinFile) {
-    TMolecula read;
-    if (!read.LoadFromHIN(hinFile))
-        return std::nullopt;
-    return ThroughWorkFileText(read);
+    return ReadMoleculeInput(MoleculeInput{.file = hinFile});
 }
 
 BatchOptions ReadBatchOptions(const Arguments& arguments) {

@@ -7,6 +7,7 @@
 #include "cli/Arguments.h"
 #include "molecule/Molecula.h"
 #include "molecule/MoleculeFiles.h"
+#include "workspace/MoleculeInputs.h"
 
 #include <functional>
 #include <optional>
@@ -14,18 +15,6 @@
 #include <vector>
 
 namespace grafida::cli {
-
-// One molecule to work on: a .HIN file (any file of another extension is read as
-// one too), or one record of a file of records.
-struct MoleculeInput {
-    std::string file;
-    MoleculeFormat format = MoleculeFormat::Hin;
-    std::optional<MoleculeRecord> record;
-    // The molecule's name: a .HIN file's own; a record's made unique within the run.
-    std::string name;
-    // How messages name the input: the file, with the record's number for a record.
-    std::string label;
-};
 
 // The molecules of files, in order. A file of records that cannot be read has been
 // named on stderr and counts in failed.

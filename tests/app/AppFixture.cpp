@@ -127,4 +127,17 @@ std::vector<std::string> App::Captions() const {
     return captions;
 }
 
+void App::OpenSamples(std::initializer_list<const char*> samples) {
+    std::vector<std::string> files;
+    for (const char* sample : samples) {
+        const std::string target = Path(std::string("work/") + sample + ".hin");
+        std::filesystem::copy_file(std::string(GRAFIDA_DATA_DIR) + "/samples/" + sample + ".hin", target,
+                                   std::filesystem::copy_options::overwrite_existing);
+        files.push_back(target);
+    }
+    dialogs_.openAnswers = {files};
+    Trigger("OpenItem");
+    ASSERT_EQ(Work().molecules.Names().size(), samples.size());
+}
+
 } // namespace grafida::app::testing

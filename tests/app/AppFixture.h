@@ -16,6 +16,7 @@
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -78,6 +79,9 @@ protected:
     std::string WorkDir() const { return scratch_.file("work"); }
     std::string RunBase() const { return scratch_.path().string(); }
     TFormMDIChild& NewWindow(const std::string& text = "");
+    // Opens sample molecules of data/samples as the user does (File › Open), from a
+    // copy in the working folder.
+    void OpenSamples(std::initializer_list<const char*> samples);
     std::vector<std::string> Captions() const;
 
     grafida::testing::ScratchDir scratch_;

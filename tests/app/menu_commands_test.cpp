@@ -43,19 +43,6 @@ Lines Plain(const std::string& name, const std::string& size, const Lines& rows)
 
 class MenuCommands : public App {
 protected:
-    // Opens sample molecules as the user does, from a copy in the working folder.
-    void OpenSamples(std::initializer_list<const char*> samples) {
-        std::vector<std::string> files;
-        for (const char* sample : samples) {
-            const std::string target = Path(std::string("work/") + sample + ".hin");
-            std::filesystem::copy_file(std::string(GRAFIDA_DATA_DIR) + "/samples/" + sample + ".hin", target,
-                                       std::filesystem::copy_options::overwrite_existing);
-            files.push_back(target);
-        }
-        dialogs_.openAnswers = {files};
-        Trigger("OpenItem");
-        ASSERT_EQ(Work().molecules.Names().size(), samples.size());
-    }
     void Store(const std::string& name, const std::vector<std::vector<double>>& rows) {
         Work().matrices.Add(std::make_unique<TFLOATARRAY>(name, rows));
     }

@@ -1,13 +1,13 @@
 #pragma once
-// A reporter that keeps the core's messages of one thread for the module to raise
-// or warn with; questions are answered No (or Cancel).
+// A reporter that keeps the messages of one task or one file's scan for its caller
+// to print, raise or warn with; questions are answered No (or Cancel).
 
 #include "numeric/Reporter.h"
 
 #include <string>
 #include <vector>
 
-namespace grafida::python {
+namespace grafida {
 
 class CollectingReporter final : public Reporter {
 public:
@@ -23,4 +23,4 @@ private:
     std::vector<std::string>& messages_;
 };
 
-} // namespace grafida::python
+} // namespace grafida
