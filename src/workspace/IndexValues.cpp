@@ -263,6 +263,9 @@ IndexRow CalcCataloguedRow(const TMolecula& molecule, const std::vector<Catalogu
     std::vector<std::pair<EmptyReason, std::string>> empty;
     const auto leaveEmpty = [&](const EmptyReason& reason, const std::string& column) {
         row.cells.emplace_back();
+        // The user left the 3D distances out: a note on every molecule would say only that.
+        if (reason.message == messages::kIndexNo3D)
+            return;
         for (auto& [known, columns] : empty)
             if (known == reason) {
                 columns += ", " + column;
