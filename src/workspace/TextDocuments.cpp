@@ -22,6 +22,11 @@ std::string NewDocumentCaption(int openWindows) {
 std::string DirectSavePath(const std::string& workDir, const std::string& caption) {
     if (caption.find("NONAME") != std::string::npos || caption.empty())
         return "";
+    // A caption made from a matrix name read from a file can hold anything: one that
+    // is not a plain file name would write outside WorkDir or into a folder.
+    if (caption == "." || caption == ".." ||
+        caption.find_first_of(std::string_view("/\0", 2)) != std::string::npos)
+        return "";
     const std::string path = workDir + "/" + caption;
     std::error_code error;
     if (std::filesystem::exists(std::filesystem::symlink_status(path, error)))

@@ -14,8 +14,9 @@ namespace grafida {
 std::string NewDocumentCaption(int openWindows);
 
 // Where Save writes a window captioned caption without asking: WorkDir/caption.
-// "" when Save must ask instead (a NONAME caption, or that file exists already, so
-// that only the Save as dialog, which asks first, replaces a file).
+// "" when Save must ask instead (a NONAME caption, a caption that is no plain file
+// name, or that file exists already, so that only the Save as dialog, which asks
+// first, replaces a file).
 std::string DirectSavePath(const std::string& workDir, const std::string& caption);
 
 // Writes text as a file with CR LF line ends, atomically. False after telling the

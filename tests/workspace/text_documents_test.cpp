@@ -28,6 +28,9 @@ TEST(TextDocuments, SaveWritesStraightOnlyToANewFileOfARealName) {
     EXPECT_EQ(DirectSavePath(dir, "my NONAME copy"), "");
     EXPECT_EQ(DirectSavePath(dir, "taken.M"), "");
     EXPECT_EQ(DirectSavePath(dir, "benzene_AD.M"), dir + "/benzene_AD.M");
+    // Matrix names loaded from a file make captions that are no plain file names.
+    for (const char* caption : {"../outside.M", "sub/x_AD.M", "..", "."})
+        EXPECT_EQ(DirectSavePath(dir, caption), "") << caption;
 }
 
 TEST(TextDocuments, WriteTextFileEndsLinesWithCrLfAndReportsFailure) {
