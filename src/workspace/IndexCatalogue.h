@@ -31,7 +31,9 @@ enum class IndexKind {
     WalkOperator,         // half sum of the walk operator of `walk`
 };
 
-struct IndexSpec {
+// How one column's value is computed: its kind, the matrix it reads, the order of
+// a coefficient or walk count, and the three matrices of a walk operator.
+struct IndexRecipe {
     IndexKind kind = IndexKind::Vertices;
     BasicMatrix matrix = BasicMatrix::Adjacency;
     int order = 0;
@@ -40,7 +42,7 @@ struct IndexSpec {
 
 struct CataloguedIndex {
     IndexColumn column;
-    IndexSpec spec;
+    IndexRecipe recipe;
 };
 
 // The columns of a request after "molecule", with what each computes. Raises an

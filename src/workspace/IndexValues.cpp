@@ -29,20 +29,20 @@ const char* CodeOf(BasicMatrix which) {
 }
 
 // The basic matrices an index reads.
-std::vector<BasicMatrix> Needs(const IndexSpec& spec) {
-    switch (spec.kind) {
+std::vector<BasicMatrix> Needs(const IndexRecipe& recipe) {
+    switch (recipe.kind) {
     case IndexKind::HalfSum:
     case IndexKind::CombinatorialHalfSum:
     case IndexKind::IP:
     case IndexKind::IE:
-        return {spec.matrix};
+        return {recipe.matrix};
     case IndexKind::SzegedIP:
     case IndexKind::LayerX:
     case IndexKind::LayerC:
     case IndexKind::LayerPolyCoefficient:
         return {BasicMatrix::Distance};
     case IndexKind::WalkOperator:
-        return {spec.walk.begin(), spec.walk.end()};
+        return {recipe.walk.begin(), recipe.walk.end()};
     default:
         return {};
     }
@@ -57,10 +57,10 @@ bool NeedsPaths(BasicMatrix which) {
 // Whether the index is undefined on a graph of several fragments: every index that
 // reads a distance between two vertices of different fragments. The IE indices read
 // bonded pairs only, and so stay defined.
-bool NeedsConnectedGraph(const IndexSpec& spec) {
-    if (spec.kind == IndexKind::IE)
+bool NeedsConnectedGraph(const IndexRecipe& recipe) {
+    if (recipe.kind == IndexKind::IE)
         return false;
-    for (BasicMatrix which : Needs(spec))
+    for (BasicMatrix which : Needs(recipe))
         if (NeedsPaths(which))
             return true;
     return false;
@@ -74,7 +74,7 @@ public:
         selection[Slot(BasicMatrix::Adjacency)] = true;
         selection[Slot(BasicMatrix::Distance)] = true;
         for (const CataloguedIndex& index : indices)
-            for (BasicMatrix which : Needs(index.spec))
+            for (BasicMatrix which : Needs(index.recipe))
                 selection[Slot(which)] = true;
         has3D_ = with3D && molecule.HasCoordinates();
         if (!has3D_)
@@ -127,10 +127,10 @@ double Sum(const TFLOATVEC& vector) {
 // A cell, or the name of what could not be computed for it.
 using CellOrFailure = std::variant<IndexCell, std::string>;
 
-CellOrFailure Compute(const TMolecula& molecule, const IndexSpec& spec, MoleculeValues& values) {
+CellOrFailure Compute(const TMolecula& molecule, const IndexRecipe& recipe, MoleculeValues& values) {
     const auto failed = [](std::string what) { return CellOrFailure(std::move(what)); };
     const auto value = [](double number) { return CellOrFailure(IndexCell(number)); };
-    switch (spec.kind) {
+    switch (recipe.kind) {
     case IndexKind::Vertices:
         return CellOrFailure(IndexCell(molecule.VertexCount()));
     case IndexKind::Edges:
@@ -140,9 +140,9 @@ CellOrFailure Compute(const TMolecula& molecule, const IndexSpec& spec, Molecule
     default:
         break;
     }
-    const TFLOATARRAY* matrix = values.Matrix(spec.matrix);
+    const TFLOATARRAY* matrix = values.Matrix(recipe.matrix);
     const TFLOATARRAY& adjacency = *values.Matrix(BasicMatrix::Adjacency);
-    switch (spec.kind) {
+    switch (recipe.kind) {
     case IndexKind::HalfSum:
         return value(HalfSum(*matrix));
     case IndexKind::CombinatorialHalfSum: {
@@ -153,9 +153,9 @@ CellOrFailure Compute(const TMolecula& molecule, const IndexSpec& spec, Molecule
     }
     case IndexKind::IP:
     case IndexKind::IE: {
-        const auto index = spec.kind == IndexKind::IP ? CalcIP(matrix) : CalcIE(&adjacency, matrix);
+        const auto index = recipe.kind == IndexKind::IP ? CalcIP(matrix) : CalcIE(&adjacency, matrix);
         if (!index)
-            return failed(std::string("the index of ") + CodeOf(spec.matrix));
+            return failed(std::string("the index of ") + CodeOf(recipe.matrix));
         return value(static_cast<double>(index->Value()));
     }
     case IndexKind::SzegedIP: {
@@ -167,13 +167,13 @@ CellOrFailure Compute(const TMolecula& molecule, const IndexSpec& spec, Molecule
         const auto& range = values.Eigenvalues();
         if (!range)
             return failed("the adjacency eigenvalues");
-        return value(spec.kind == IndexKind::EigenvalueMax ? range->largest : range->smallest);
+        return value(recipe.kind == IndexKind::EigenvalueMax ? range->largest : range->smallest);
     }
     case IndexKind::CharPolyCoefficient: {
         const auto& coefficients = values.CharPoly();
         if (!coefficients)
             return failed("the characteristic polynomial");
-        const auto k = static_cast<size_t>(spec.order);
+        const auto k = static_cast<size_t>(recipe.order);
         return value(k < coefficients->size() ? (*coefficients)[k] : 0.0);
     }
     case IndexKind::LayerX:
@@ -182,11 +182,11 @@ CellOrFailure Compute(const TMolecula& molecule, const IndexSpec& spec, Molecule
         const auto& layer = values.UnitLayerMatrix();
         if (!layer)
             return failed("the layer matrix");
-        if (spec.kind == IndexKind::LayerPolyCoefficient) {
-            const auto column = static_cast<std::int64_t>(spec.order) + 1;
+        if (recipe.kind == IndexKind::LayerPolyCoefficient) {
+            const auto column = static_cast<std::int64_t>(recipe.order) + 1;
             return value(column <= layer->Cols() ? layer->ColSum(column) : 0.0);
         }
-        const auto indices = spec.kind == IndexKind::LayerX ? XIndex(&*layer) : CIndex(&*layer);
+        const auto indices = recipe.kind == IndexKind::LayerX ? XIndex(&*layer) : CIndex(&*layer);
         if (!indices)
             return failed("the layer matrix");
         return value(Sum(*indices));
@@ -194,7 +194,7 @@ CellOrFailure Compute(const TMolecula& molecule, const IndexSpec& spec, Molecule
     case IndexKind::WalkCount: {
         TFLOATVEC ones(adjacency.Rows());
         ones.Fill(1, 1.0);
-        const auto w = CalcWMatrix(&adjacency, static_cast<std::uint16_t>(spec.order), ones);
+        const auto w = CalcWMatrix(&adjacency, static_cast<std::uint16_t>(recipe.order), ones);
         if (!w)
             return failed("the W matrix");
         return value(w->DiagSum(0));
@@ -204,8 +204,8 @@ CellOrFailure Compute(const TMolecula& molecule, const IndexSpec& spec, Molecule
     case IndexKind::Randic:
         break;
     case IndexKind::WalkOperator: {
-        const auto r = CalcWalkOperator(values.Matrix(spec.walk[0]), values.Matrix(spec.walk[1]),
-                                        values.Matrix(spec.walk[2]));
+        const auto r = CalcWalkOperator(values.Matrix(recipe.walk[0]), values.Matrix(recipe.walk[1]),
+                                        values.Matrix(recipe.walk[2]));
         if (!r)
             return failed("the walk operator");
         return value(HalfSum(*r));
@@ -231,13 +231,13 @@ EmptyReason NotComputed(std::string what) {
 }
 
 // Why the index cannot be computed for this molecule before trying; nothing when it can.
-std::optional<EmptyReason> ReasonBeforeComputing(const TMolecula& molecule, const IndexSpec& spec,
+std::optional<EmptyReason> ReasonBeforeComputing(const TMolecula& molecule, const IndexRecipe& recipe,
                                                  const MoleculeValues& values) {
-    const bool fromGraphAlone =
-        spec.kind == IndexKind::Vertices || spec.kind == IndexKind::Edges || spec.kind == IndexKind::Randic;
+    const bool fromGraphAlone = recipe.kind == IndexKind::Vertices || recipe.kind == IndexKind::Edges ||
+                                recipe.kind == IndexKind::Randic;
     if (fromGraphAlone)
         return std::nullopt;
-    const std::vector<BasicMatrix> needs = Needs(spec);
+    const std::vector<BasicMatrix> needs = Needs(recipe);
     if (std::find(needs.begin(), needs.end(), BasicMatrix::Distance3D) != needs.end() && !values.Has3D())
         return EmptyReason{molecule.HasCoordinates() ? messages::kIndexNo3D : messages::kIndexNoCoordinates,
                            {}};
@@ -247,7 +247,7 @@ std::optional<EmptyReason> ReasonBeforeComputing(const TMolecula& molecule, cons
     for (BasicMatrix which : needs)
         if (!values.Matrix(which))
             return NotComputed(std::string("the matrix ") + CodeOf(which));
-    if (!values.Connected() && NeedsConnectedGraph(spec))
+    if (!values.Connected() && NeedsConnectedGraph(recipe))
         return EmptyReason{messages::kIndexNotConnected, {}};
     return std::nullopt;
 }
@@ -274,12 +274,12 @@ IndexRow CalcCataloguedRow(const TMolecula& molecule, const std::vector<Catalogu
         empty.emplace_back(reason, column);
     };
     for (const CataloguedIndex& index : indices) {
-        if (const auto reason = ReasonBeforeComputing(molecule, index.spec, values)) {
+        if (const auto reason = ReasonBeforeComputing(molecule, index.recipe, values)) {
             leaveEmpty(*reason, index.column.name);
             continue;
         }
         CheckCancelled();
-        CellOrFailure cell = Compute(molecule, index.spec, values);
+        CellOrFailure cell = Compute(molecule, index.recipe, values);
         if (const auto* failure = std::get_if<std::string>(&cell))
             leaveEmpty(NotComputed(*failure), index.column.name);
         else if (const double* number = std::get_if<double>(&std::get<IndexCell>(cell));
