@@ -5,7 +5,7 @@
 #include "molecule/ElementData.h"
 #include "molecule/MoleculeFiles.h"
 #include "numeric/Reporter.h"
-#include "workspace/MoleculeIndices.h"
+#include "workspace/IndexTable.h"
 
 #include <benchmark/benchmark.h>
 #include <string>
@@ -64,7 +64,7 @@ void BM_DescriptorRows(benchmark::State& state) {
             molecules.push_back(std::move(*molecule));
     for (auto _ : state)
         for (const TMolecula& molecule : molecules)
-            benchmark::DoNotOptimize(CalcMoleculeIndices(molecule));
+            benchmark::DoNotOptimize(CalcIndexRow(molecule, IndexRequest{}));
     state.SetItemsProcessed(state.iterations() * static_cast<long>(molecules.size()));
 }
 BENCHMARK(BM_DescriptorRows)->Unit(benchmark::kMillisecond);

@@ -6,7 +6,7 @@
 #include "MoleculeChecks.h"
 #include "molecule/ElementData.h"
 #include "molecule/Molecula.h"
-#include "workspace/MoleculeIndices.h"
+#include "workspace/IndexTable.h"
 
 #include <cstdlib>
 
@@ -33,6 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::CheckGraph(molecule);
     fuzz::CheckWorkFileRoundTrip(molecule);
     if (n <= kLargestComputed)
-        CalcMoleculeIndices(molecule);
+        CalcIndexRow(molecule, IndexRequest{});
     return 0;
 }

@@ -8,7 +8,7 @@
 #include "MoleculeChecks.h"
 #include "molecule/ElementData.h"
 #include "molecule/MoleculeFiles.h"
-#include "workspace/MoleculeIndices.h"
+#include "workspace/IndexTable.h"
 
 #include <cstdlib>
 
@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzz::CheckGraph(*molecule);
             fuzz::CheckWorkFileRoundTrip(*molecule);
             if (n <= kLargestComputed)
-                CalcMoleculeIndices(*molecule);
+                CalcIndexRow(*molecule, IndexRequest{});
             return true;
         },
         kLargestRecord);

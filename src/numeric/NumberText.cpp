@@ -46,6 +46,12 @@ std::string FormatFixed(double value, int width, int decimals, bool leftAlign) {
     return out;
 }
 
+std::string FormatShortest(double value) {
+    // 32 characters hold every double in its shortest form ("-2.2250738585072014e-308").
+    char buffer[32];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
 std::optional<double> ParseNumber(std::string_view token) {
     if (!token.empty() && token.front() == '+')
         token.remove_prefix(1);

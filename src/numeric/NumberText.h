@@ -27,6 +27,9 @@ void AppendFixed(std::string& out, double value, int width, int decimals, bool l
 // The same as a new string.
 std::string FormatFixed(double value, int width, int decimals, bool leftAlign = true);
 
+// The shortest text that reads back as the same double ("." point, any locale).
+std::string FormatShortest(double value);
+
 // A whole token as a finite decimal number ("." point, optional sign and exponent).
 std::optional<double> ParseNumber(std::string_view token);
 

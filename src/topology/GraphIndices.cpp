@@ -10,6 +10,17 @@
 
 namespace grafida {
 
+double RandicIndex(const TMolecula& molecule) {
+    double sum = 0;
+    for (const TBond& bond : molecule.Bonds) {
+        const TAtom* a = molecule.Atoms.FindByNumber(bond.A1);
+        const TAtom* b = molecule.Atoms.FindByNumber(bond.A2);
+        if (a && b)
+            sum += 1.0 / std::sqrt(static_cast<double>(a->Neighbours().Count()) * b->Neighbours().Count());
+    }
+    return sum;
+}
+
 double HalfSum(const TFLOATARRAY& matrix) {
     return matrix.TotalSum() / 2;
 }

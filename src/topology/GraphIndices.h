@@ -1,14 +1,18 @@
 #pragma once
-// Scalar indices of a molecular graph computed from its matrices: half sums, the
+// Scalar indices of a molecular graph: Randić's, and those computed from its matrices: half sums, the
 // Szeged matrix, the characteristic polynomial of the adjacency matrix and the
 // extreme eigenvalues.
 
+#include "molecule/Molecula.h"
 #include "numeric/Arrays.h"
 
 #include <optional>
 #include <vector>
 
 namespace grafida {
+
+// Randić's connectivity index: the sum over bonds of (deg(a) · deg(b))^(-1/2).
+double RandicIndex(const TMolecula& molecule);
 
 // Half the sum of all entries: the Wiener index of a distance matrix.
 double HalfSum(const TFLOATARRAY& matrix);

@@ -2,13 +2,11 @@
 
 #include "numeric/Error.h"
 #include "numeric/Messages.h"
+#include "numeric/NumberText.h"
 #include "numeric/Progress.h"
 #include "workspace/IndexCatalogue.h"
 #include "workspace/IndexValues.h"
 #include "workspace/Workspace.h"
-
-#include <array>
-#include <charconv>
 
 namespace grafida {
 
@@ -59,31 +57,17 @@ IndexTable CalcIndexTable(Workspace& workspace, const IndexRequest& request) {
     return table;
 }
 
-namespace {
-std::string ShortestText(double value);
-}
-
 std::string FormatIndexCell(const IndexCell& cell) {
     struct {
         std::string operator()(std::monostate) const { return {}; }
         std::string operator()(const std::string& text) const { return text; }
         std::string operator()(int count) const { return std::to_string(count); }
-        std::string operator()(double value) const { return ShortestText(value); }
+        std::string operator()(double value) const { return FormatShortest(value); }
     } format;
     return std::visit(format, cell);
 }
 
 namespace {
-
-// The shortest text that reads back as the same double: a table saved and read
-// again holds the numbers computed, to the last bit; "." whatever the locale.
-std::string ShortestText(double value) {
-    std::array<char, 64> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    if (error != std::errc{})
-        return FormatC("%.17g", value);
-    return std::string(buffer.data(), end);
-}
 
 std::string CsvField(const std::string& text) {
     if (text.find_first_of(",\"\r\n") == std::string::npos)

@@ -10,7 +10,6 @@
 #include "topology/LayerIndices.h"
 #include "topology/LayerMatrix.h"
 #include "topology/WalkMatrix.h"
-#include "workspace/MoleculeIndices.h"
 
 #include <algorithm>
 #include <cmath>

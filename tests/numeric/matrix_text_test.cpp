@@ -82,6 +82,19 @@ TEST(MatrixText, FixedFormatMatchesPrintfOnRandomValues) {
     }
 }
 
+TEST(MatrixText, ShortestTextReadsBackAsTheSameDouble) {
+    EXPECT_EQ(FormatShortest(58), "58");
+    EXPECT_EQ(FormatShortest(19178318590.0), "19178318590"); // all digits, where "%.10g" rounded
+    EXPECT_EQ(FormatShortest(1.0 / 3), "0.3333333333333333");
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> mantissa(-1, 1);
+    std::uniform_int_distribution<int> exponent(-300, 300);
+    for (int n = 0; n < 20000; ++n) {
+        const double value = std::ldexp(mantissa(random), exponent(random));
+        ASSERT_EQ(ParseNumber(FormatShortest(value)), value) << FormatShortest(value);
+    }
+}
+
 TEST(MatrixText, PointIsTheDecimalSeparatorInAGermanLocale) {
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
         << "the de_DE.UTF-8 locale is missing: scripts/setup generates it";
@@ -92,6 +105,7 @@ TEST(MatrixText, PointIsTheDecimalSeparatorInAGermanLocale) {
     EXPECT_EQ(FormatFixed(3.14159, 6, 2), "3.14  ");
     EXPECT_EQ(ParseNumber("3.14"), 3.14);
     EXPECT_EQ(ParseNumber("3,14"), std::nullopt);
+    EXPECT_EQ(FormatShortest(0.25), "0.25");
 
     ScratchDir dir;
     const TFLOATARRAY m("g", {{3.14159, -2.5}});

@@ -1,9 +1,9 @@
 // The octane samples that the index table is shown with, and what the program does
 // with a computed table besides showing it.
+#include "BatchIndicesReference.h"
 #include "molecule/ElementData.h"
 #include "molecule/Molecula.h"
 #include "workspace/IndexTableFiles.h"
-#include "workspace/MoleculeIndices.h"
 
 #include <gtest/gtest.h>
 #include <set>

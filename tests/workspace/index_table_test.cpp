@@ -3,12 +3,12 @@
 // from the bond lists: walks as powers of A, the characteristic polynomial with
 // numpy.poly, the Szeged and Cluj counts by brute force over paths), and empty
 // cells with their notes.
+#include "BatchIndicesReference.h"
 #include "CommandTesting.h"
 #include "numeric/Error.h"
 #include "numeric/Progress.h"
 #include "workspace/IndexCatalogue.h"
 #include "workspace/IndexTable.h"
-#include "workspace/MoleculeIndices.h"
 #include "workspace/WalkOptions.h"
 
 #include <cmath>
@@ -231,7 +231,8 @@ TEST_F(IndexTableTest, MissingCoordinatesAndAnUnreadableWorkFileGiveEmptyCellsWi
     for (size_t k = 1; k < table.rows[1].size(); ++k)
         EXPECT_TRUE(std::holds_alternative<std::monostate>(table.rows[1][k]));
     // Leaving the 3D distances out was the user's choice: no note says so again.
-    EXPECT_THAT(table.notes, ElementsAre("vanished: every index left empty: its work file could not be read"));
+    EXPECT_THAT(table.notes,
+                ElementsAre("vanished: every index left empty: its work file could not be read"));
 }
 
 TEST_F(IndexTableTest, TheDefaultRequestKeepsTheBatchColumnsAndValues) {

@@ -1,4 +1,4 @@
-#include "workspace/MoleculeIndices.h"
+#include "BatchIndicesReference.h"
 
 #include "numeric/Messages.h"
 #include "numeric/Reporter.h"
@@ -6,6 +6,7 @@
 #include "topology/BasicMatrices.h"
 #include "topology/ClujIndices.h"
 #include "topology/CombinatorialMatrix.h"
+#include "topology/GraphIndices.h"
 
 #include <cmath>
 
@@ -42,22 +43,7 @@ const std::array<const char*, 19>& MoleculeIndexColumns() {
     return columns;
 }
 
-double RandicIndex(const TMolecula& molecule) {
-    double sum = 0;
-    for (const TBond& bond : molecule.Bonds) {
-        const TAtom* a = molecule.Atoms.FindByNumber(bond.A1);
-        const TAtom* b = molecule.Atoms.FindByNumber(bond.A2);
-        if (a && b)
-            sum += 1.0 / std::sqrt(static_cast<double>(a->Neighbours().Count()) * b->Neighbours().Count());
-    }
-    return sum;
-}
-
 namespace {
-
-double HalfSum(const TFLOATARRAY& matrix) {
-    return matrix.TotalSum() / 2;
-}
 
 std::optional<double> HalfSumOfCombinatorial(const TFLOATARRAY& matrix) {
     const auto combinatorial = CombinatorialMatrix(&matrix);

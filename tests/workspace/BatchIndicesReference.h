@@ -1,7 +1,8 @@
 #pragma once
-// The descriptors of one molecule that batch work tabulates: the half sums of its
-// distance, detour and 3D distance matrices and of their combinatorial matrices,
-// the Cluj indices, the extreme adjacency eigenvalues and the Randić index.
+// The reference for the index table's default columns: the descriptors batch work has
+// always tabulated (the half sums of the distance, detour and 3D distance matrices and
+// of their combinatorial matrices, the Cluj indices, the extreme adjacency eigenvalues
+// and the Randić index), computed plainly, one field each, by the earlier code.
 
 #include "molecule/Molecula.h"
 
@@ -47,8 +48,5 @@ const std::array<const char*, 19>& MoleculeIndexColumns();
 // All indices of a molecule; nothing (after the failing builder has said why) when a
 // matrix cannot be built. with3D false leaves the 3D distances out.
 std::optional<MoleculeIndices> CalcMoleculeIndices(const TMolecula& molecule, bool with3D = true);
-
-// Randić's connectivity index: the sum over bonds of (deg(a) · deg(b))^(-1/2).
-double RandicIndex(const TMolecula& molecule);
 
 } // namespace grafida
