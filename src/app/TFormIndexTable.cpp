@@ -74,8 +74,10 @@ TFormIndexTable::TFormIndexTable(TFMain& main, IndexTable table, const std::stri
     for (size_t row = 0; row < table_.rows.size(); ++row) {
         const auto& cells = table_.rows[row];
         for (size_t column = 0; column < cells.size() && column < table_.columns.size(); ++column) {
-            auto* item = new QStandardItem(QString::fromStdString(FormatIndexCell(cells[column])));
+            auto* item = new QStandardItem(QString::fromStdString(ShownIndexCell(cells[column])));
             item->setEditable(false);
+            if (std::holds_alternative<double>(cells[column]))
+                item->setToolTip(QString::fromStdString(FormatIndexCell(cells[column])));
             item->setData(SortValue(cells[column]), kSortRole);
             item->setData(static_cast<qulonglong>(row), kRowRole);
             if (!std::holds_alternative<std::string>(cells[column]))

@@ -67,6 +67,12 @@ std::string FormatIndexCell(const IndexCell& cell) {
     return std::visit(format, cell);
 }
 
+std::string ShownIndexCell(const IndexCell& cell) {
+    if (const double* value = std::get_if<double>(&cell))
+        return FormatC("%.10g", *value);
+    return FormatIndexCell(cell);
+}
+
 namespace {
 
 std::string CsvField(const std::string& text) {

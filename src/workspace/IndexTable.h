@@ -76,6 +76,11 @@ IndexTable CalcIndexTable(Workspace& workspace, const IndexRequest& request);
 // the locale.
 std::string FormatIndexCell(const IndexCell& cell);
 
+// A cell as the program's table window shows it: values with ten significant digits
+// ("%.10g"), so that a solver's last-bit noise (1.9999999999999996) reads as the 2 it
+// is; the files, the clipboard and the cell's tooltip keep every digit.
+std::string ShownIndexCell(const IndexCell& cell);
+
 // The table as CSV (header line, then one line per row; CR LF line ends), as
 // tab-separated text for the clipboard.
 std::string IndexTableCsv(const IndexTable& table);

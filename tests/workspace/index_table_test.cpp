@@ -331,6 +331,23 @@ TEST_F(IndexTableTest, ACancelRequestStopsTheTable) {
 namespace grafida {
 namespace {
 
+TEST(IndexTableText, TheWindowShowsTenDigitsWhereFilesKeepEvery) {
+    const struct {
+        IndexCell cell;
+        const char* shown;
+        const char* written;
+    } cases[] = {{1.9999999999999996, "2", "1.9999999999999996"},
+                 {3.481380475434849, "3.481380475", "3.481380475434849"},
+                 {19178318590.0, "1.917831859e+10", "19178318590"},
+                 {7, "7", "7"},
+                 {std::string("benzene"), "benzene", "benzene"},
+                 {std::monostate{}, "", ""}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ShownIndexCell(c.cell), c.shown);
+        EXPECT_EQ(FormatIndexCell(c.cell), c.written);
+    }
+}
+
 TEST(IndexTableText, CsvQuotesAndTabTextKeepsOneCellPerField) {
     IndexTable table;
     table.columns = {{"molecule", "", ""}, {"vertices", "", ""}, {"wiener", "", ""}};
